@@ -1,0 +1,62 @@
+// The few platform services that portable code needs, behind one header: conversions between
+// UTF-16 (always one code unit per wchar_t, on Windows and natively) and the UTF-8 or ANSI code
+// page, character classification and stepping that do not depend on the process locale, and the
+// Win32 value types used by portable code. Natively the ANSI code page is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#ifdef _WIN32
+#include <windef.h>
+#else
+struct RECT {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+struct SIZE {
+    int32_t cx;
+    int32_t cy;
+};
+
+struct POINT {
+    int32_t x;
+    int32_t y;
+};
+
+struct FILETIME {
+    uint32_t dwLowDateTime;
+    uint32_t dwHighDateTime;
+};
+#endif
+
+namespace Platform {
+
+enum class CodePage { Utf8, Ansi };
+
+// Both conversions follow the platform's convention: `sourceLength` −1 converts up to and
+// including the terminator; with no destination (or capacity 0) the result is the number of units
+// needed; otherwise it is the number written, or 0 when the destination is too small.
+// Malformed input becomes U+FFFD.
+int ToWide(CodePage codePage, const char* source, int sourceLength, wchar_t* destination,
+           int capacity);
+int ToNarrow(CodePage codePage, const wchar_t* source, int sourceLength, char* destination,
+             int capacity);
+
+std::wstring ToWideString(CodePage codePage, const std::string& text);
+std::string ToNarrowString(CodePage codePage, const std::wstring& text);
+
+// Letters and digits as Windows classifies them: ideographs, kana and hangul are letters.
+bool IsLetter(wchar_t ch);
+bool IsDigit(wchar_t ch);
+bool IsLetterOrDigit(wchar_t ch);
+
+// The start of the character after `text`'s first one, keeping a surrogate pair and any
+// combining marks that follow together with their base. At the terminator returns `text`.
+const wchar_t* NextChar(const wchar_t* text);
+
+}  // namespace Platform
