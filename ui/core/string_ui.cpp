@@ -200,26 +200,24 @@ int CStringUI::Format(const wchar_t* format, ...) {
     return length;
 }
 
-// vswprintf reports a buffer too small the same way as a bad format, so the buffer grows up to a
-// bound and the text is then stored in exactly the size it needs.
+// A buffer too small shows as −1 (glibc, which cannot tell it from a bad format) or as the
+// needed length (mingw), so the buffer grows until the text fits, up to a bound, and the text is
+// then stored in exactly the size it needs.
 int CStringUI::FormatV(const wchar_t* format, va_list args) {
     constexpr size_t kMaxFormatted = 16u << 20;
-    if (format == nullptr) {
-        Empty();
-        return -1;
-    }
-    std::vector<wchar_t> buffer(256);
-    for (;;) {
-        va_list attempt;
-        va_copy(attempt, args);
-        const int written = std::vswprintf(buffer.data(), buffer.size(), format, attempt);
-        va_end(attempt);
-        if (written >= 0) {
-            Assign(buffer.data(), written);
-            return written;
+    if (format != nullptr) {
+        std::vector<wchar_t> buffer(256);
+        while (buffer.size() <= kMaxFormatted) {
+            va_list attempt;
+            va_copy(attempt, args);
+            const int written = std::vswprintf(buffer.data(), buffer.size(), format, attempt);
+            va_end(attempt);
+            if (written >= 0 && static_cast<size_t>(written) < buffer.size()) {
+                Assign(buffer.data(), written);
+                return written;
+            }
+            buffer.resize(written >= 0 ? written + 1 : buffer.size() * 4);
         }
-        if (buffer.size() >= kMaxFormatted) break;
-        buffer.resize(buffer.size() * 4);
     }
     Empty();
     return -1;

@@ -1,0 +1,99 @@
+// The test prefix is prepared for the engine's text: Wine's own fonts are installed and the
+// Chinese faces the skins ask for are substituted by a font that has the glyphs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 32-bit top-down DIB section selected into a memory DC, filled white.
+class WhiteCanvas {
+public:
+    WhiteCanvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        for (int i = 0; i < width * height; ++i) bits_[i] = 0x00FFFFFF;
+    }
+    ~WhiteCanvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    WhiteCanvas(const WhiteCanvas&) = delete;
+    WhiteCanvas& operator=(const WhiteCanvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    int DarkPixels() const {
+        int count = 0;
+        for (int i = 0; i < width_ * height_; ++i) count += (bits_[i] & 0xFF) < 0x80;
+        return count;
+    }
+
+private:
+    int width_;
+    int height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    DWORD* bits_ = nullptr;
+};
+
+class FontScope {
+public:
+    FontScope(HDC dc, const wchar_t* face, int height) : dc_(dc) {
+        font_ = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                            ANTIALIASED_QUALITY, 0, face);
+        old_ = SelectObject(dc_, font_);
+    }
+    ~FontScope() {
+        SelectObject(dc_, old_);
+        DeleteObject(font_);
+    }
+    FontScope(const FontScope&) = delete;
+    FontScope& operator=(const FontScope&) = delete;
+
+private:
+    HDC dc_;
+    HFONT font_;
+    HGDIOBJ old_;
+};
+
+const wchar_t kTitle[] = L"Corvana\x5728\x7EBF\x5B89\x88C5\x7A0B\x5E8F";
+
+class ChineseFaces : public ::testing::TestWithParam<const wchar_t*> {};
+
+TEST_P(ChineseFaces, HaveEveryGlyphOfTheTitleAndDrawThem) {
+    WhiteCanvas canvas(240, 40);
+    FontScope font(canvas.dc(), GetParam(), 20);
+    WORD glyphs[ARRAYSIZE(kTitle) - 1];
+    ASSERT_EQ(GetGlyphIndicesW(canvas.dc(), kTitle, ARRAYSIZE(glyphs), glyphs, GGI_MARK_NONEXISTING_GLYPHS),
+              ARRAYSIZE(glyphs));
+    for (WORD glyph : glyphs) EXPECT_NE(glyph, 0xFFFF);
+
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    SetTextColor(canvas.dc(), RGB(0, 0, 0));
+    TextOutW(canvas.dc(), 2, 2, kTitle + 7, 6);
+    GdiFlush();
+    EXPECT_GT(canvas.DarkPixels(), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Substitutes, ChineseFaces,
+                         ::testing::Values(L"Microsoft YaHei", L"\x5FAE\x8F6F\x96C5\x9ED1", L"SimSun",
+                                           L"\x5B8B\x4F53"));
+
+TEST(WineFonts, WineOwnFontsAreInstalled) {
+    WhiteCanvas canvas(64, 32);
+    FontScope font(canvas.dc(), L"Tahoma", 16);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(canvas.dc(), LF_FACESIZE, face);
+    EXPECT_STREQ(face, L"Tahoma");
+}
+
+}  // namespace
