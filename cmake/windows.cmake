@@ -11,6 +11,7 @@ include(${CORVANA_DEPS_DIR}/mingw-deps.cmake)
 list(APPEND CMAKE_FIND_ROOT_PATH ${CORVANA_CURL_PREFIX} ${CORVANA_GTEST_PREFIX})
 
 find_package(GTest CONFIG REQUIRED)
+find_package(CURL CONFIG REQUIRED)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_link_options(-static -static-libgcc -static-libstdc++)

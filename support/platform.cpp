@@ -4,10 +4,14 @@
 #include "support/platform.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <cwchar>
 #include <iterator>
+#include <vector>
 
 #ifdef _WIN32
+#include <share.h>
 #include <windows.h>
 #endif
 
@@ -191,6 +195,52 @@ std::string ToNarrowString(CodePage codePage, const std::wstring& text) {
     if (!result.empty()) ToNarrow(codePage, text.data(), length, &result[0], static_cast<int>(result.size()));
     return result;
 }
+
+// A buffer too small shows as −1 (glibc, which cannot tell it from a bad format) or as the
+// needed length (mingw), so the buffer grows until the text fits, up to a bound.
+bool FormatWide(std::wstring& text, const wchar_t* format, va_list args) {
+    constexpr size_t kMaxFormatted = 16u << 20;
+    text.clear();
+    if (format == nullptr) return false;
+    std::vector<wchar_t> buffer(256);
+    while (buffer.size() <= kMaxFormatted) {
+        va_list attempt;
+        va_copy(attempt, args);
+        const int written = std::vswprintf(buffer.data(), buffer.size(), format, attempt);
+        va_end(attempt);
+        if (written >= 0 && static_cast<size_t>(written) < buffer.size()) {
+            text.assign(buffer.data(), written);
+            return true;
+        }
+        buffer.resize(written >= 0 ? written + 1 : buffer.size() * 4);
+    }
+    return false;
+}
+
+std::wstring Format(const wchar_t* format, ...) {
+    std::wstring text;
+    va_list args;
+    va_start(args, format);
+    FormatWide(text, format, args);
+    va_end(args);
+    return text;
+}
+
+#ifdef _WIN32
+std::wstring ErrorText(int errorNumber) { return _wcserror(errorNumber); }
+
+FILE* OpenFile(const wchar_t* path, const wchar_t* mode) { return _wfsopen(path, mode, _SH_DENYNO); }
+#else
+std::wstring ErrorText(int errorNumber) {
+    return ToWideString(CodePage::Ansi, std::strerror(errorNumber));
+}
+
+FILE* OpenFile(const wchar_t* path, const wchar_t* mode) {
+    const std::string narrowPath = ToNarrowString(CodePage::Utf8, path);
+    const std::string narrowMode = ToNarrowString(CodePage::Utf8, mode);
+    return std::fopen(narrowPath.c_str(), narrowMode.c_str());
+}
+#endif
 
 #ifdef _WIN32
 namespace {

@@ -4,8 +4,10 @@
 // Win32 value types used by portable code. Natively the ANSI code page is UTF-8.
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #ifdef _WIN32
@@ -49,6 +51,18 @@ int ToNarrow(CodePage codePage, const wchar_t* source, int sourceLength, char* d
 
 std::wstring ToWideString(CodePage codePage, const std::string& text);
 std::string ToNarrowString(CodePage codePage, const std::wstring& text);
+
+// printf-style formatting with wide formats (%ls for wide strings, as on every build). The
+// result has exactly the formatted length; false (and an empty text) when the format fails.
+bool FormatWide(std::wstring& text, const wchar_t* format, va_list args);
+std::wstring Format(const wchar_t* format, ...);
+
+// The C runtime's text for an errno value.
+std::wstring ErrorText(int errorNumber);
+
+// fopen with a wide path; on Windows the file is shared with every other opener (read, write
+// and delete). On failure returns null with errno set.
+FILE* OpenFile(const wchar_t* path, const wchar_t* mode);
 
 // Letters and digits as Windows classifies them: ideographs, kana and hangul are letters.
 bool IsLetter(wchar_t ch);

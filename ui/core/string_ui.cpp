@@ -4,7 +4,9 @@
 #include <cstring>
 #include <cwchar>
 #include <functional>
-#include <vector>
+#include <string>
+
+#include "support/platform.h"
 
 namespace Tovik {
 namespace {
@@ -200,27 +202,14 @@ int CStringUI::Format(const wchar_t* format, ...) {
     return length;
 }
 
-// A buffer too small shows as −1 (glibc, which cannot tell it from a bad format) or as the
-// needed length (mingw), so the buffer grows until the text fits, up to a bound, and the text is
-// then stored in exactly the size it needs.
 int CStringUI::FormatV(const wchar_t* format, va_list args) {
-    constexpr size_t kMaxFormatted = 16u << 20;
-    if (format != nullptr) {
-        std::vector<wchar_t> buffer(256);
-        while (buffer.size() <= kMaxFormatted) {
-            va_list attempt;
-            va_copy(attempt, args);
-            const int written = std::vswprintf(buffer.data(), buffer.size(), format, attempt);
-            va_end(attempt);
-            if (written >= 0 && static_cast<size_t>(written) < buffer.size()) {
-                Assign(buffer.data(), written);
-                return written;
-            }
-            buffer.resize(written >= 0 ? written + 1 : buffer.size() * 4);
-        }
+    std::wstring text;
+    if (!Platform::FormatWide(text, format, args)) {
+        Empty();
+        return -1;
     }
-    Empty();
-    return -1;
+    Assign(text.c_str(), static_cast<int>(text.size()));
+    return GetLength();
 }
 
 }  // namespace Tovik
