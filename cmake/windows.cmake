@@ -10,8 +10,13 @@ endif()
 include(${CORVANA_DEPS_DIR}/mingw-deps.cmake)
 list(APPEND CMAKE_FIND_ROOT_PATH ${CORVANA_CURL_PREFIX} ${CORVANA_GTEST_PREFIX})
 
-find_package(GTest CONFIG REQUIRED)
+# mingw's static zlib by name (libcurl links it too): the import library that find_package would
+# pick makes a program need zlib1.dll.
+set(ZLIB_LIBRARY_RELEASE /usr/${MINGW_PREFIX}/lib/libz.a CACHE FILEPATH "static zlib" FORCE)
+set(ZLIB_LIBRARY_DEBUG /usr/${MINGW_PREFIX}/lib/libz.a CACHE FILEPATH "static zlib" FORCE)
+find_package(ZLIB REQUIRED)
 find_package(CURL CONFIG REQUIRED)
+find_package(GTest CONFIG REQUIRED)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_link_options(-static -static-libgcc -static-libstdc++)

@@ -64,6 +64,13 @@ std::wstring ErrorText(int errorNumber);
 // and delete). On failure returns null with errno set.
 FILE* OpenFile(const wchar_t* path, const wchar_t* mode);
 
+// 64-bit positions in stdio files; false or −1 on failure.
+bool SeekFile(FILE* file, int64_t offset, int origin);
+int64_t TellFile(FILE* file);
+
+// A DOS date and time (local time) as a UTC FILETIME.
+FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime);
+
 // Letters and digits as Windows classifies them: ideographs, kana and hangul are letters.
 bool IsLetter(wchar_t ch);
 bool IsDigit(wchar_t ch);

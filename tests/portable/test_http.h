@@ -1,38 +1,25 @@
 // Helpers for tests of the HTTP client: the local test server's address, the pattern body it
-// sends, scratch folders, and a recorder of the libcurl calls the client makes.
+// sends, and a recorder of the libcurl calls the client makes.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "net/curl_calls.h"
+#include "tests/portable/test_files.h"
 
 namespace TestHttp {
+
+using TestFiles::ReadFile;
+using TestFiles::ScratchFolder;
+using TestFiles::WriteFile;
 
 // http://127.0.0.1:<port><path> of the server the test run started (see tests/http).
 std::wstring Url(const char* path);
 
 // Byte i of every body the test server sends is i mod 251.
 std::string PatternBody(size_t length);
-
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& content);
-
-// A fresh folder under the temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::filesystem::path File(const char* name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Records every handle creation, option and cleanup while it exists.
 class CurlRecorder : public System::Net::ICurlObserver {

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/portable/test_http.h"
+#include "tests/portable/test_files.h"
 
 namespace {
 
 TEST(HttpWebRequestResolve, AnUnresolvableHostFailsWithLibcurlsCode) {
-    TestHttp::ScratchFolder folder;
+    TestFiles::ScratchFolder folder;
     System::Net::HttpWebRequest request;
     request.SetUrl(L"http://download.corvana.invalid/qvx_installer_8.4.exe");
     EXPECT_FALSE(request.DownloadToFile(folder.File("x.exe").wstring().c_str(), 0, 1024));

@@ -1,0 +1,113 @@
+// An in-memory ZIP writer for tests.
+#include "tests/portable/zip_builder.h"
+
+#include <zlib.h>
+
+#include <stdexcept>
+
+namespace TestZip {
+namespace {
+
+void Append16(std::string& out, uint16_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+void Append32(std::string& out, uint32_t value) {
+    Append16(out, static_cast<uint16_t>(value));
+    Append16(out, static_cast<uint16_t>(value >> 16));
+}
+
+std::string RawDeflate(const std::string& data) {
+    z_stream stream = {};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+        throw std::runtime_error("deflateInit2");
+    }
+    std::string out(deflateBound(&stream, data.size()), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
+    stream.avail_out = static_cast<uInt>(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
+}  // namespace
+
+void Put16(std::string& bytes, size_t offset, uint16_t value) {
+    bytes[offset] = static_cast<char>(value & 0xFF);
+    bytes[offset + 1] = static_cast<char>(value >> 8);
+}
+
+void Put32(std::string& bytes, size_t offset, uint32_t value) {
+    Put16(bytes, offset, static_cast<uint16_t>(value));
+    Put16(bytes, offset + 2, static_cast<uint16_t>(value >> 16));
+}
+
+Archive Build(const std::vector<Entry>& entries, const std::string& comment, const std::string& prefix) {
+    Archive archive;
+    std::string zip;
+    std::string directory;
+    constexpr uint16_t kDosTime = (12 << 11) | (30 << 5);       // 12:30:00
+    constexpr uint16_t kDosDate = ((2024 - 1980) << 9) | (3 << 5) | 5;  // 2024-03-05
+    for (const Entry& entry : entries) {
+        const std::string payload = entry.method == kDeflated ? RawDeflate(entry.data) : entry.data;
+        const uint32_t crc = static_cast<uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size())));
+        const size_t localOffset = zip.size();
+        archive.localHeaders.push_back(prefix.size() + localOffset);
+        Append32(zip, 0x04034B50);
+        Append16(zip, 20);
+        Append16(zip, 0);
+        Append16(zip, entry.method);
+        Append16(zip, kDosTime);
+        Append16(zip, kDosDate);
+        Append32(zip, crc);
+        Append32(zip, static_cast<uint32_t>(payload.size()));
+        Append32(zip, static_cast<uint32_t>(entry.data.size()));
+        Append16(zip, static_cast<uint16_t>(entry.name.size()));
+        Append16(zip, static_cast<uint16_t>(entry.localExtra.size()));
+        zip += entry.name + entry.localExtra;
+        archive.dataOffsets.push_back(prefix.size() + zip.size());
+        zip += payload;
+
+        archive.directoryRecords.push_back(directory.size());
+        Append32(directory, 0x02014B50);
+        Append16(directory, entry.versionMadeBy);
+        Append16(directory, 20);
+        Append16(directory, 0);
+        Append16(directory, entry.method);
+        Append16(directory, kDosTime);
+        Append16(directory, kDosDate);
+        Append32(directory, crc);
+        Append32(directory, static_cast<uint32_t>(payload.size()));
+        Append32(directory, static_cast<uint32_t>(entry.data.size()));
+        Append16(directory, static_cast<uint16_t>(entry.name.size()));
+        Append16(directory, 0);
+        Append16(directory, 0);
+        Append16(directory, 0);
+        Append16(directory, 0);
+        Append32(directory, entry.externalAttributes);
+        Append32(directory, static_cast<uint32_t>(localOffset));
+        directory += entry.name;
+    }
+    const size_t directoryOffset = zip.size();
+    for (size_t& record : archive.directoryRecords) record += prefix.size() + directoryOffset;
+    zip += directory;
+    archive.endRecord = prefix.size() + zip.size();
+    Append32(zip, 0x06054B50);
+    Append16(zip, 0);
+    Append16(zip, 0);
+    Append16(zip, static_cast<uint16_t>(entries.size()));
+    Append16(zip, static_cast<uint16_t>(entries.size()));
+    Append32(zip, static_cast<uint32_t>(directory.size()));
+    Append32(zip, static_cast<uint32_t>(directoryOffset));
+    Append16(zip, static_cast<uint16_t>(comment.size()));
+    zip += comment;
+    archive.bytes = prefix + zip;
+    return archive;
+}
+
+}  // namespace TestZip
