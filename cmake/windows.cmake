@@ -22,4 +22,4 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 find_program(WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/run)
