@@ -108,6 +108,10 @@ int Utf8ToWide(const char* source, int length, wchar_t* destination, int capacit
     auto p = reinterpret_cast<const unsigned char*>(source);
     const auto end = p + length;
     while (p < end) {
+        if (*p < 0x80) {
+            sink.Put(static_cast<wchar_t>(*p++));
+            continue;
+        }
         const char32_t cp = DecodeUtf8(p, end);
         if (cp >= 0x10000) {
             sink.Put(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
@@ -273,6 +277,15 @@ FILE* OpenFile(const wchar_t* path, const wchar_t* mode) {
 
 #ifdef _WIN32
 namespace {
+bool IsAsciiLetter(wchar_t c) { return ((static_cast<uint32_t>(c) | 0x20) - 'a') < 26u; }
+bool IsAsciiDigit(wchar_t c) { return (static_cast<uint32_t>(c) - '0') < 10u; }
+
+// ASCII is answered here; the rest by the platform, which is slow per character.
+template <typename Ascii, typename Lookup>
+bool IsAsciiOr(wchar_t ch, Ascii ascii, Lookup lookup) {
+    return static_cast<uint32_t>(ch) < 0x80 ? ascii(ch) : lookup(ch);
+}
+
 WORD CharacterType(wchar_t ch) {
     WORD type = 0;
     GetStringTypeW(CT_CTYPE1, &ch, 1, &type);
@@ -280,8 +293,13 @@ WORD CharacterType(wchar_t ch) {
 }
 }  // namespace
 
-bool IsLetter(wchar_t ch) { return (CharacterType(ch) & C1_ALPHA) != 0; }
-bool IsDigit(wchar_t ch) { return (CharacterType(ch) & C1_DIGIT) != 0; }
+bool IsLetter(wchar_t ch) {
+    return IsAsciiOr(ch, IsAsciiLetter, [](wchar_t c) { return (CharacterType(c) & C1_ALPHA) != 0; });
+}
+
+bool IsDigit(wchar_t ch) {
+    return IsAsciiOr(ch, IsAsciiDigit, [](wchar_t c) { return (CharacterType(c) & C1_DIGIT) != 0; });
+}
 #else
 namespace {
 // Letters of the scripts a skin is likely to contain; ideographs, kana and hangul included.
@@ -308,13 +326,13 @@ bool IsLetter(wchar_t ch) { return InRanges(kLetters, ch); }
 bool IsDigit(wchar_t ch) { return InRanges(kDigits, ch); }
 #endif
 
-bool IsLetterOrDigit(wchar_t ch) { return IsLetter(ch) || IsDigit(ch); }
+bool IsNonAsciiLetterOrDigit(wchar_t ch) { return IsLetter(ch) || IsDigit(ch); }
 
-const wchar_t* NextChar(const wchar_t* text) {
+const wchar_t* NextCharSlow(const wchar_t* text) {
     if (*text == 0) return text;
     if (IsHighSurrogate(*text & 0xFFFF) && IsLowSurrogate(text[1] & 0xFFFF)) ++text;
     ++text;
-    while (*text != 0 && InRanges(kCombiningMarks, *text)) ++text;
+    while (static_cast<uint32_t>(*text) >= kFirstCombiningMark && InRanges(kCombiningMarks, *text)) ++text;
     return text;
 }
 

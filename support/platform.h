@@ -74,10 +74,25 @@ FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime);
 // Letters and digits as Windows classifies them: ideographs, kana and hangul are letters.
 bool IsLetter(wchar_t ch);
 bool IsDigit(wchar_t ch);
-bool IsLetterOrDigit(wchar_t ch);
+bool IsNonAsciiLetterOrDigit(wchar_t ch);
+
+// Parsers call these for every character, so the ASCII answer is given inline.
+inline bool IsLetterOrDigit(wchar_t ch) {
+    const auto c = static_cast<uint32_t>(ch);
+    if (c < 0x80) return ((c | 0x20) - 'a') < 26u || (c - '0') < 10u;
+    return IsNonAsciiLetterOrDigit(ch);
+}
 
 // The start of the character after `text`'s first one, keeping a surrogate pair and any
 // combining marks that follow together with their base. At the terminator returns `text`.
-const wchar_t* NextChar(const wchar_t* text);
+const wchar_t* NextCharSlow(const wchar_t* text);
+constexpr uint32_t kFirstCombiningMark = 0x0300;
+
+inline const wchar_t* NextChar(const wchar_t* text) {
+    // The common case: a character below the surrogates, not followed by a combining mark.
+    const auto current = static_cast<uint32_t>(text[0]);
+    if (current - 1 < 0xD7FFu && static_cast<uint32_t>(text[1]) < kFirstCombiningMark) return text + 1;
+    return NextCharSlow(text);
+}
 
 }  // namespace Platform
