@@ -91,6 +91,20 @@ TEST(CStringMapUIOrder, HeadInsertionMoveToFrontAndLastBucketFirst) {
     EXPECT_EQ(map.GetAt(4), nullptr);
 }
 
+TEST(CStringMapUIOrder, ValuesEnumerateInKeyOrderWithoutMovingEntries) {
+    int values[3] = {};
+    CStringMapUI map(16);
+    map.Insert(L"a", &values[0]);
+    map.Insert(L"q", &values[1]);
+    map.Insert(L"b", &values[2]);
+    const std::vector<std::wstring> before = Enumerate(map);
+    EXPECT_EQ(map.GetValueAt(0), &values[2]);  // "b", bucket 2
+    EXPECT_EQ(map.GetValueAt(1), &values[1]);  // "q", head of bucket 1
+    EXPECT_EQ(map.GetValueAt(2), &values[0]);
+    EXPECT_EQ(map.GetValueAt(3), nullptr);
+    EXPECT_EQ(Enumerate(map), before);
+}
+
 TEST(CStringMapUIOrder, LongAndChineseKeys) {
     int a = 0, b = 0;
     CStringMapUI map;

@@ -86,14 +86,24 @@ void CStringMapUI::RemoveAll() {
     size_ = 0;
 }
 
-const wchar_t* CStringMapUI::GetAt(int index) const {
+const CStringMapUI::Entry* CStringMapUI::EntryAt(int index) const {
     if (index < 0) return nullptr;
     for (int b = bucketCount_ - 1; b >= 0; --b) {
         for (const Entry* entry = buckets_[b]; entry != nullptr; entry = entry->next) {
-            if (index-- == 0) return entry->key.GetData();
+            if (index-- == 0) return entry;
         }
     }
     return nullptr;
+}
+
+const wchar_t* CStringMapUI::GetAt(int index) const {
+    const Entry* entry = EntryAt(index);
+    return entry != nullptr ? entry->key.GetData() : nullptr;
+}
+
+void* CStringMapUI::GetValueAt(int index) const {
+    const Entry* entry = EntryAt(index);
+    return entry != nullptr ? entry->value : nullptr;
 }
 
 }  // namespace Tovik

@@ -34,7 +34,9 @@ public:
     int GetSize() const { return size_; }
     int GetBucketCount() const { return bucketCount_; }
     // Enumeration from the last bucket to the first, each bucket from its head; null past the end.
+    // Enumerating moves nothing, so owners can walk the values to free them.
     const wchar_t* GetAt(int index) const;
+    void* GetValueAt(int index) const;
 
 private:
     struct Entry {
@@ -44,6 +46,7 @@ private:
     };
 
     Entry** BucketOf(const wchar_t* key) const;
+    const Entry* EntryAt(int index) const;
     // The link that points at the key's entry, moved to the head of its bucket; null when absent.
     Entry** Locate(const wchar_t* key);
 

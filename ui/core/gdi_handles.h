@@ -1,0 +1,37 @@
+// Small owners for GDI objects and paired calls, so a handle is released on every path.
+#pragma once
+
+#include <windows.h>
+
+namespace Tovik {
+
+// A memory device context compatible with the screen.
+class ScopedMemoryDC {
+public:
+    ScopedMemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
+    ~ScopedMemoryDC() {
+        if (dc_ != nullptr) DeleteDC(dc_);
+    }
+    ScopedMemoryDC(const ScopedMemoryDC&) = delete;
+    ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Selects an object into a device context and restores the previous one.
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~ScopedSelectObject() { SelectObject(dc_, old_); }
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace Tovik

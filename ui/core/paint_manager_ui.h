@@ -1,0 +1,117 @@
+// CPaintManagerUI: the per-window hub of the engine. This part holds its resources: the
+// process-wide resource settings (module, path, archive), the reading of skin files, and the
+// image, font, default-attribute and style tables, each per window with a shared table behind
+// it, plus the window's DPI scaler.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "ui/core/dpi_scaler.h"
+#include "ui/core/ptr_array_ui.h"
+#include "ui/core/resource_zip_ui.h"
+#include "ui/core/skin_resources.h"
+#include "ui/core/string_map_ui.h"
+#include "ui/core/string_ui.h"
+
+namespace Tovik {
+
+class CPaintManagerUI {
+public:
+    static constexpr wchar_t kMemoryArchiveName[] = L"membuffer";
+
+    CPaintManagerUI();
+    CPaintManagerUI(const CPaintManagerUI&) = delete;
+    CPaintManagerUI& operator=(const CPaintManagerUI&) = delete;
+    ~CPaintManagerUI();
+
+    // ---- Process-wide resource settings ----
+    static void SetModuleInstance(HINSTANCE instance);
+    static HINSTANCE GetModuleInstance();
+    // The module holding resource-type resources: the module instance unless set otherwise.
+    static HINSTANCE GetResourceModule();
+    static const CStringUI& GetResourcePath();
+    // Folder mode when `name` is empty. A cached archive is opened once and held.
+    static void SetResourceZipFile(const wchar_t* name, bool cached, const wchar_t* password);
+    // Serves every skin file from an archive image that stays valid for the process's life.
+    static void SetResourceZipFromMemory(const void* data, uint32_t size, const wchar_t* password);
+    static const CStringUI& GetResourceZipName();
+    static const CStringUI& GetResourceZipPassword();
+    static bool IsResourceZipCached();
+    static HZIP GetResourceZipArchive();
+
+    // A skin file from the resource folder or archive, else from `name` as a plain path; empty
+    // when there is none.
+    static std::vector<unsigned char> LoadSkinBytes(const wchar_t* name);
+
+    // ---- Images ----
+    // With a type, `name` starts with the decimal id of a resource of that type.
+    TSkinImage* AddSkinImage(const wchar_t* name, const wchar_t* type, DWORD colourKey, bool shared,
+                             HINSTANCE module = nullptr);
+    TSkinImage* FindSkinImage(const wchar_t* name);
+    TSkinImage* AcquireSkinImage(const wchar_t* name, const wchar_t* type, DWORD colourKey, HINSTANCE module = nullptr);
+    void ClearSkinImages(bool shared);
+
+    // ---- Fonts ----
+    HFONT AddSkinFont(int id, const wchar_t* face, int size, bool bold, bool underline, bool italic, bool shared);
+    void SetDefaultSkinFont(const wchar_t* face, int size, bool bold, bool underline, bool italic, bool shared);
+    HFONT FontHandleById(int id);
+    TSkinFont* FontInfoById(int id);
+    TSkinFont* FontInfoByHandle(HFONT handle);
+    TSkinFont* DefaultFontInfo();
+    HFONT FindFontHandle(const wchar_t* face, int size, bool bold, bool underline, bool italic);
+    void ClearSkinFonts(bool shared);
+    void LoadPrivateFontFile(const wchar_t* name);
+    int GetPrivateFontCount() const { return privateFonts_.GetSize(); }
+
+    // ---- Default attribute lists (last definition wins) and styles (first wins) ----
+    void AddDefaultAttributes(const wchar_t* className, const wchar_t* attributes, bool shared);
+    const wchar_t* DefaultAttributesFor(const wchar_t* className);
+    void ClearDefaultAttributes(bool shared);
+    void AddStyleDefinition(const wchar_t* name, const wchar_t* attributes, bool shared);
+    const wchar_t* StyleDefinition(const wchar_t* name);
+    void ClearStyles(bool shared);
+    // Pop-up windows put what they define into the shared tables.
+    void SetUseSharedTables(bool use) { useSharedTables_ = use; }
+
+    CDpiScaler& GetDpiScaler();
+    // The window's device context; null until a window is attached.
+    HDC GetPaintDC() const { return windowDC_; }
+
+private:
+    CStringMapUI& ImageTable(bool shared);
+    CStringMapUI& FontTable(bool shared);
+    CStringMapUI& AttributeTable(bool shared);
+    CStringMapUI& StyleTable(bool shared);
+    TSkinFont* FindFontRecord(int id);
+    HFONT CreateSkinFont(const wchar_t* face, int size, int weight, bool underline, bool italic, LOGFONTW& created);
+    void Measure(TSkinFont& font);
+    void EmptyWindowTables();
+
+    static HINSTANCE moduleInstance_;
+    static HINSTANCE resourceModule_;
+    static CStringUI resourcePath_;
+    static CStringUI zipName_;
+    static CStringUI zipPassword_;
+    static bool zipCached_;
+    static HZIP heldArchive_;
+    static CStringMapUI sharedImages_;
+    static CStringMapUI sharedFonts_;
+    static CStringMapUI sharedDefaultAttributes_;
+    static CStringMapUI sharedStyles_;
+    static TSkinFont sharedDefaultFont_;
+
+    HDC windowDC_ = nullptr;
+    CStringMapUI images_;
+    CStringMapUI fonts_;
+    CStringMapUI defaultAttributes_;
+    CStringMapUI styles_;
+    TSkinFont defaultFont_;  // an empty face: the shared default applies
+    CPtrArrayUI privateFonts_;
+    bool useSharedTables_ = false;
+    std::unique_ptr<CDpiScaler> dpiScaler_;
+};
+
+}  // namespace Tovik
