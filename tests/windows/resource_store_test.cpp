@@ -70,6 +70,17 @@ TEST(LoadSkinBytes, ArchiveNamesIgnoreCaseAndTakeBackslashes) {
     EXPECT_TRUE(CPaintManagerUI::LoadSkinBytes(L"missing.png").empty());
 }
 
+TEST(LoadSkinBytes, AnEntryThatCannotBeExtractedIsMissing) {
+    TestZip::Archive built = TestZip::Build({{"bad.png", std::string(100, 'x'), TestZip::kStored}});
+    TestZip::Put32(built.bytes, built.localHeaders[0] + TestZip::Local::kCrc, 1);
+    TestZip::Put32(built.bytes, built.directoryRecords[0] + TestZip::Directory::kCrc, 1);
+    CPaintManagerUI::SetResourceZipFromMemory(built.bytes.data(), static_cast<uint32_t>(built.bytes.size()), nullptr);
+    EXPECT_TRUE(CPaintManagerUI::LoadSkinBytes(L"bad.png").empty());
+    CPaintManagerUI manager;
+    EXPECT_EQ(manager.AddSkinImage(L"bad.png", nullptr, 0, false), nullptr);
+    CPaintManagerUI::SetResourceZipFile(L"", false, nullptr);
+}
+
 TEST(LoadSkinBytes, FallsBackToThePlainPath) {
     TestFiles::ScratchFolder folder;
     TestFiles::WriteFile(folder.File("plain.bin"), "plain bytes");
