@@ -4,20 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/core/gdi_handles.h"
+
 namespace {
 
 // A 32-bit top-down DIB section selected into a memory DC, filled white.
 class WhiteCanvas {
 public:
     WhiteCanvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        bitmap_ = Tovik::CreateTopDownDib(width, height, reinterpret_cast<void**>(&bits_));
         old_ = SelectObject(dc_, bitmap_);
         for (int i = 0; i < width * height; ++i) bits_[i] = 0x00FFFFFF;
     }

@@ -5,6 +5,19 @@
 
 namespace Tovik {
 
+// A 32-bit top-down DIB section (the engine's pixel format for images and offscreen drawing);
+// `bits` receives its pixels. Null on failure.
+inline HBITMAP CreateTopDownDib(int width, int height, void** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 // A memory device context compatible with the screen.
 class ScopedMemoryDC {
 public:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "ui/core/gdi_handles.h"
 #include "ui/core/paint_manager_ui.h"
 #include "ui/core/skin_render.h"
 
@@ -55,15 +56,8 @@ TSkinImage* CSkinRender::DecodeSkinImage(const std::vector<unsigned char>& bytes
     std::unique_ptr<unsigned char, StbFree> rgba(stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 4));
     if (rgba == nullptr) return nullptr;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownDib(width, height, &bits);
     if (bitmap == nullptr) return nullptr;
 
     bool alpha = false;
