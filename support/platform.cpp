@@ -222,6 +222,13 @@ bool FormatWide(std::wstring& text, const wchar_t* format, va_list args) {
     return false;
 }
 
+bool EqualsIgnoringAsciiCase(const wchar_t* a, const wchar_t* b) {
+    const auto fold = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
+    for (; *a != 0 && fold(*a) == fold(*b); ++a, ++b) {
+    }
+    return fold(*a) == fold(*b);
+}
+
 std::wstring Format(const wchar_t* format, ...) {
     std::wstring text;
     va_list args;

@@ -71,6 +71,9 @@ int64_t TellFile(FILE* file);
 // A DOS date and time (local time) as a UTC FILETIME.
 FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime);
 
+// True when both texts are equal after mapping a–z to A–Z (no other case folding).
+bool EqualsIgnoringAsciiCase(const wchar_t* a, const wchar_t* b);
+
 // Letters and digits as Windows classifies them: ideographs, kana and hangul are letters.
 bool IsLetter(wchar_t ch);
 bool IsDigit(wchar_t ch);

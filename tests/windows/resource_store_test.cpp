@@ -249,6 +249,22 @@ TEST(SkinAttributeTables, DefaultsKeepTheLastAndStylesTheFirst) {
     EXPECT_STREQ(manager.StyleDefinition(L"body"), L"shared style");
 }
 
+TEST(DrawInfoTable, ParsesEachStringOnceAndEmptyKeysGiveNothing) {
+    CPaintManagerUI manager;
+    TSkinDrawInfo* info = manager.GetDrawInfo(L"file='a.png' fade='128'", nullptr);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->name, L"a.png");
+    EXPECT_EQ(info->fade, 128);
+    EXPECT_EQ(manager.GetDrawInfo(L"file='a.png' fade='128'", nullptr), info);
+    TSkinDrawInfo* modified = manager.GetDrawInfo(L"file='a.png' fade='128'", L"fade='64'");
+    ASSERT_NE(modified, info);
+    EXPECT_EQ(modified->fade, 64);
+    EXPECT_EQ(manager.GetDrawInfo(L"", L""), nullptr);
+    EXPECT_EQ(manager.GetDrawInfo(nullptr, nullptr), nullptr);
+    manager.ClearDrawInfos();
+    EXPECT_EQ(manager.GetDrawInfo(L"file='a.png' fade='128'", nullptr)->fade, 128);
+}
+
 class CannedText : public IQueryControlText {
 public:
     const wchar_t* QueryControlText(const wchar_t* id, const wchar_t*) override {

@@ -80,6 +80,21 @@ void CPaintManagerUI::EmptyWindowTables() {
     ClearSkinFonts(false);
     ClearDefaultAttributes(false);
     ClearStyles(false);
+    ClearDrawInfos();
+}
+
+TSkinDrawInfo* CPaintManagerUI::GetDrawInfo(const wchar_t* image, const wchar_t* modifier) {
+    const CStringUI key = CStringUI(image) + modifier;
+    if (key.IsEmpty()) return nullptr;
+    if (auto* info = static_cast<TSkinDrawInfo*>(drawInfos_.Find(key.GetData()))) return info;
+    auto* info = new TSkinDrawInfo;
+    ParseDrawInfo(*info, image, modifier, &GetDpiScaler());
+    drawInfos_.Insert(key.GetData(), info);
+    return info;
+}
+
+void CPaintManagerUI::ClearDrawInfos() {
+    EmptyTable<TSkinDrawInfo>(drawInfos_, [](TSkinDrawInfo* info) { delete info; });
 }
 
 CDpiScaler& CPaintManagerUI::GetDpiScaler() {

@@ -12,6 +12,7 @@
 #include "ui/core/dpi_scaler.h"
 #include "ui/core/ptr_array_ui.h"
 #include "ui/core/resource_zip_ui.h"
+#include "ui/core/skin_draw_info.h"
 #include "ui/core/skin_resources.h"
 #include "ui/core/string_map_ui.h"
 #include "ui/core/string_ui.h"
@@ -76,6 +77,11 @@ public:
     // Pop-up windows put what they define into the shared tables.
     void SetUseSharedTables(bool use) { useSharedTables_ = use; }
 
+    // ---- Parsed image attribute strings, one record per image string + modifier ----
+    // Null for an empty key; records are parsed once and kept until the table is emptied.
+    TSkinDrawInfo* GetDrawInfo(const wchar_t* image, const wchar_t* modifier);
+    void ClearDrawInfos();
+
     CDpiScaler& GetDpiScaler();
     // The window's device context; null until a window is attached.
     HDC GetPaintDC() const { return windowDC_; }
@@ -108,6 +114,7 @@ private:
     CStringMapUI fonts_;
     CStringMapUI defaultAttributes_;
     CStringMapUI styles_;
+    CStringMapUI drawInfos_;
     TSkinFont defaultFont_;  // an empty face: the shared default applies
     CPtrArrayUI privateFonts_;
     bool useSharedTables_ = false;

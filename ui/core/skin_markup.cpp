@@ -22,14 +22,6 @@ void SkipIdentifier(wchar_t*& p) {
     while (*p != 0 && IsIdentifier(*p)) p = const_cast<wchar_t*>(Platform::NextChar(p));
 }
 
-wchar_t FoldAscii(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; }
-
-bool EqualsIgnoringAsciiCase(const wchar_t* a, const wchar_t* b) {
-    for (; *a != 0 && FoldAscii(*a) == FoldAscii(*b); ++a, ++b) {
-    }
-    return FoldAscii(*a) == FoldAscii(*b);
-}
-
 struct EntityName {
     const wchar_t* name;  // with its ';'
     wchar_t character;
@@ -312,7 +304,7 @@ bool CSkinNode::ReadAttribute(const wchar_t* name, wchar_t* buffer, int max) {
     if (owner_ == nullptr || name == nullptr || buffer == nullptr || max < 0) return false;
     const int count = AttributeCount();
     for (int i = 0; i < count; ++i) {
-        if (!EqualsIgnoringAsciiCase(AttributeNameAt(i), name)) continue;
+        if (!Platform::EqualsIgnoringAsciiCase(AttributeNameAt(i), name)) continue;
         const wchar_t* value = AttributeValueAt(i);
         const size_t length = std::min<size_t>(std::wcslen(value), static_cast<size_t>(max));
         std::wmemcpy(buffer, value, length);

@@ -1,0 +1,105 @@
+// The image attribute string parser.
+#include "ui/core/skin_draw_info.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace Tovik {
+namespace {
+
+bool IsSpace(wchar_t c) { return c != 0 && static_cast<uint32_t>(c) <= 32; }
+
+bool IsTrue(const CStringUI& value) { return Platform::EqualsIgnoringAsciiCase(value.GetData(), L"true"); }
+
+// Decimal numbers, each next one starting one character after the end of the previous one.
+void ReadNumbers(const wchar_t* text, int32_t* numbers, int count) {
+    for (int i = 0; i < count; ++i) {
+        wchar_t* end = nullptr;
+        numbers[i] = static_cast<int32_t>(std::wcstol(text, &end, 10));
+        if (*end == 0) break;
+        text = end + 1;
+    }
+}
+
+RECT ReadRect(const CStringUI& value, const CDpiScaler* scaler) {
+    int32_t numbers[4] = {};
+    ReadNumbers(value.GetData(), numbers, 4);
+    const RECT rect = {numbers[0], numbers[1], numbers[2], numbers[3]};
+    return scaler != nullptr ? scaler->Scale(rect) : rect;
+}
+
+void Apply(TSkinDrawInfo& info, const CStringUI& key, const CStringUI& value, const CDpiScaler* scaler) {
+    if (value.IsEmpty()) return;
+    if (key == L"file" || key == L"res") {
+        info.name = value;
+    } else if (key == L"restype") {
+        info.resourceType = value;
+    } else if (key == L"dest") {
+        info.dest = ReadRect(value, scaler);
+    } else if (key == L"source") {
+        info.source = ReadRect(value, scaler);
+    } else if (key == L"corner") {
+        info.corner = ReadRect(value, scaler);
+    } else if (key == L"padding") {
+        info.padding = ReadRect(value, scaler);
+    } else if (key == L"mask") {
+        const wchar_t* digits = value.GetData() + (value.GetAt(0) == L'#' ? 1 : 0);
+        info.colourKey = static_cast<uint32_t>(std::wcstoul(digits, nullptr, 16));
+    } else if (key == L"fade") {
+        info.fade = static_cast<uint8_t>(std::clamp<long>(std::wcstol(value.GetData(), nullptr, 10), 0, 255));
+    } else if (key == L"hole") {
+        info.hole = IsTrue(value);
+    } else if (key == L"xtiled") {
+        info.xTiled = IsTrue(value);
+    } else if (key == L"ytiled") {
+        info.yTiled = IsTrue(value);
+    } else if (key == L"hsl") {
+        info.hsl = IsTrue(value);
+    } else if (key == L"size") {
+        int32_t numbers[2] = {};
+        ReadNumbers(value.GetData(), numbers, 2);
+        info.size.cx = numbers[0];
+        info.size.cy = numbers[1];
+    } else if (key == L"align") {
+        info.align = value;
+    }
+}
+
+// key='value' pairs separated by spaces; the first malformed pair ends the string.
+void ParsePairs(TSkinDrawInfo& info, const wchar_t* p, const CDpiScaler* scaler) {
+    while (p != nullptr && *p != 0) {
+        while (IsSpace(*p)) ++p;
+        const wchar_t* key = p;
+        while (*p != 0 && !IsSpace(*p) && *p != L'=') ++p;
+        const CStringUI keyText(key, static_cast<int>(p - key));
+        while (IsSpace(*p)) ++p;
+        if (*p != L'=') return;
+        ++p;
+        while (IsSpace(*p)) ++p;
+        if (*p != L'\'') return;
+        const wchar_t* value = ++p;
+        while (*p != 0 && *p != L'\'') ++p;
+        if (*p == 0) return;
+        Apply(info, keyText, CStringUI(value, static_cast<int>(p - value)), scaler);
+        if (*++p != L' ') return;
+        ++p;
+    }
+}
+
+}  // namespace
+
+void ParseDrawInfo(TSkinDrawInfo& info, const wchar_t* image, const wchar_t* modifier, const CDpiScaler* scaler) {
+    info = TSkinDrawInfo();
+    info.imageString = image;
+    info.modifierString = modifier;
+    info.name = image;
+    ParsePairs(info, image, scaler);
+    ParsePairs(info, modifier, scaler);
+    if (scaler != nullptr && scaler->GetScale() != 100) {
+        CStringUI scaled;
+        scaled.Format(L"@%d.", scaler->GetScale());
+        info.name.Replace(L".", scaled.GetData());
+    }
+}
+
+}  // namespace Tovik
