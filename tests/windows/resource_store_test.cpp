@@ -11,6 +11,7 @@
 #include "tests/portable/test_files.h"
 #include "tests/portable/zip_builder.h"
 #include "tests/windows/test_png.h"
+#include "tests/windows/test_support.h"
 #include "ui/core/resource_catalog_ui.h"
 #include "ui/core/skin_markup.h"
 #include "ui/core/skin_render.h"
@@ -27,19 +28,7 @@ uint32_t PixelAt(const TSkinImage* image, int x, int y) {
     return static_cast<const uint32_t*>(section.dsBm.bmBits)[y * image->width + x];
 }
 
-// Skin files served from an archive image in memory for the test's duration.
-class ArchiveMode {
-public:
-    ArchiveMode(std::initializer_list<TestZip::Entry> entries) : bytes_(TestZip::Build(entries).bytes) {
-        CPaintManagerUI::SetResourceZipFromMemory(bytes_.data(), static_cast<uint32_t>(bytes_.size()), nullptr);
-    }
-    ~ArchiveMode() { CPaintManagerUI::SetResourceZipFile(L"", false, nullptr); }
-    ArchiveMode(const ArchiveMode&) = delete;
-    ArchiveMode& operator=(const ArchiveMode&) = delete;
-
-private:
-    std::string bytes_;
-};
+using TestSupport::ArchiveMode;
 
 TEST(ResourceSettings, MemoryArchiveAndFolderMode) {
     EXPECT_TRUE(CPaintManagerUI::GetResourceZipName().IsEmpty());

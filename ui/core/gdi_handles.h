@@ -18,10 +18,10 @@ inline HBITMAP CreateTopDownDib(int width, int height, void** bits) {
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-// A memory device context compatible with the screen.
+// A memory device context compatible with `compatible` (the screen when null).
 class ScopedMemoryDC {
 public:
-    ScopedMemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
+    explicit ScopedMemoryDC(HDC compatible = nullptr) : dc_(CreateCompatibleDC(compatible)) {}
     ~ScopedMemoryDC() {
         if (dc_ != nullptr) DeleteDC(dc_);
     }
@@ -45,6 +45,23 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// Owns any GDI object (pen, brush, bitmap, region, font) and deletes it.
+template <typename Handle>
+class ScopedGdiObject {
+public:
+    explicit ScopedGdiObject(Handle handle = nullptr) : handle_(handle) {}
+    ~ScopedGdiObject() {
+        if (handle_ != nullptr) DeleteObject(handle_);
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+
+    Handle get() const { return handle_; }
+
+private:
+    Handle handle_;
 };
 
 }  // namespace Tovik

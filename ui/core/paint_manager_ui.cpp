@@ -2,6 +2,10 @@
 // images, fonts, default attribute lists and styles.
 #include "ui/core/paint_manager_ui.h"
 
+#include <objidl.h>
+
+#include <gdiplus.h>
+
 #include <cwchar>
 #include <string>
 
@@ -55,7 +59,10 @@ CStringMapUI CPaintManagerUI::sharedDefaultAttributes_;
 CStringMapUI CPaintManagerUI::sharedStyles_;
 TSkinFont CPaintManagerUI::sharedDefaultFont_;
 
+// GDI+ (version 1) lives as long as each paint manager: solid fills and GDI+ text need it.
 CPaintManagerUI::CPaintManagerUI() {
+    Gdiplus::GdiplusStartupInput startup;
+    Gdiplus::GdiplusStartup(&gdiplusToken_, &startup, nullptr);
     if (sharedDefaultFont_.face.IsEmpty()) {
         LOGFONTW description = StockFontDescription();
         description.lfCharSet = DEFAULT_CHARSET;
@@ -73,6 +80,7 @@ CPaintManagerUI::~CPaintManagerUI() {
     EmptyWindowTables();
     if (defaultFont_.handle != nullptr) DeleteObject(defaultFont_.handle);
     for (int i = 0; i < privateFonts_.GetSize(); ++i) RemoveFontMemResourceEx(privateFonts_[i]);
+    Gdiplus::GdiplusShutdown(gdiplusToken_);
 }
 
 void CPaintManagerUI::EmptyWindowTables() {

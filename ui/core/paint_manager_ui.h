@@ -82,6 +82,17 @@ public:
     TSkinDrawInfo* GetDrawInfo(const wchar_t* image, const wchar_t* modifier);
     void ClearDrawInfos();
 
+    // ---- Drawing settings the render engine reads ----
+    // Layered windows are drawn with alpha throughout; set by the window painting.
+    bool IsLayered() const { return layered_; }
+    void SetLayered(bool layered) { layered_ = layered; }
+    // Text through GDI+ instead of GDI (window attribute "gdiplustext").
+    bool IsUseGdiplusText() const { return useGdiplusText_; }
+    void SetUseGdiplusText(bool use) { useGdiplusText_ = use; }
+    // GDI+ text rendering hint 1–5 (window attribute "textrenderinghint"); anything else means 0.
+    int GetGdiplusTextRenderingHint() const { return textRenderingHint_; }
+    void SetGdiplusTextRenderingHint(int hint) { textRenderingHint_ = hint; }
+
     CDpiScaler& GetDpiScaler();
     // The window's device context; null until a window is attached.
     HDC GetPaintDC() const { return windowDC_; }
@@ -118,7 +129,11 @@ private:
     TSkinFont defaultFont_;  // an empty face: the shared default applies
     CPtrArrayUI privateFonts_;
     bool useSharedTables_ = false;
+    bool layered_ = false;
+    bool useGdiplusText_ = false;
+    int textRenderingHint_ = 0;
     std::unique_ptr<CDpiScaler> dpiScaler_;
+    ULONG_PTR gdiplusToken_ = 0;
 };
 
 }  // namespace Tovik

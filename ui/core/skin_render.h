@@ -1,23 +1,88 @@
-// CSkinRender: the engine's drawing operations. This part holds image decoding: skin image bytes
-// (a file or a program resource) become a premultiplied 32-bit DIB section.
+// CSkinRender: the engine's static drawing operations — images from image attribute strings (a
+// nine-grid with tiling, holes, colour keys and fading), solid colours and gradients, lines and
+// rectangles, plain text through GDI or GDI+, measuring, colour adjustment and clip scopes. They
+// draw into the device context the caller hands in; images come from the paint manager's tables.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
+#include "ui/core/skin_draw_info.h"
 #include "ui/core/skin_resources.h"
+
+#ifdef DrawText
+#undef DrawText
+#endif
 
 namespace Tovik {
 
+class CPaintManagerUI;
+
+// A clip scope kept on the caller's stack: ending it selects the previous clip (a rectangle region
+// of the clip box it replaced) again and deletes both regions.
+class CSkinClip {
+public:
+    CSkinClip() = default;
+    CSkinClip(const CSkinClip&) = delete;
+    CSkinClip& operator=(const CSkinClip&) = delete;
+    ~CSkinClip();
+
+private:
+    friend class CSkinRender;
+    void Begin(HDC dc, const RECT& rect, HRGN region);
+
+    HDC dc_ = nullptr;
+    RECT rect_ = {};
+    HRGN previous_ = nullptr;
+    HRGN region_ = nullptr;
+};
+
 class CSkinRender {
 public:
+    // ---- Images ----
     // With a resource type, `resourceId` of that type in `module` (the resource module when
     // null); otherwise the skin file `name`. Null when the bytes cannot be had or decoded.
     static TSkinImage* LoadSkinImage(const wchar_t* name, unsigned resourceId, const wchar_t* type, DWORD colourKey,
                                      HINSTANCE module);
     static TSkinImage* DecodeSkinImage(const std::vector<unsigned char>& bytes, DWORD colourKey);
     static void FreeSkinImage(TSkinImage* image);
+
+    static bool DrawImageString(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
+                                const wchar_t* image, const wchar_t* modifier, HINSTANCE module = nullptr);
+    static bool DrawImageInfo(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
+                              const TSkinDrawInfo* info, HINSTANCE module = nullptr);
+    static bool DrawImagePart(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint, const RECT& target,
+                              const wchar_t* name, const wchar_t* type, RECT source, const RECT& corner,
+                              DWORD colourKey, uint8_t fade, bool hole, bool xTiled, bool yTiled,
+                              HINSTANCE module = nullptr);
+    // The nine-grid: corners unstretched, borders and centre stretched or tiled; only pieces that
+    // meet `paint` are drawn.
+    static void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const RECT& paint, const RECT& source,
+                           const RECT& corner, bool alpha, uint8_t fade, bool hole, bool xTiled, bool yTiled);
+
+    // ---- Colours and shapes (colours are 0xAARRGGBB) ----
+    static void DrawColor(HDC dc, const RECT& rect, DWORD colour);
+    static void DrawGradient(HDC dc, const RECT& rect, DWORD first, DWORD second, bool vertical, int steps);
+    static void DrawLine(HDC dc, const RECT& rect, int width, DWORD colour, int penStyle = PS_SOLID);
+    static void DrawRect(HDC dc, const RECT& rect, int width, DWORD colour);
+    static void DrawRoundRect(HDC dc, const RECT& rect, int width, int roundX, int roundY, DWORD colour);
+    static HBITMAP CreateArgbBitmap(HDC dc, int width, int height, uint32_t** bits);
+    static DWORD AdjustColor(DWORD colour, int hue, int saturation, int lightness);
+
+    // ---- Text ----
+    static void DrawText(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD colour, int font,
+                         UINT format);
+    static void DrawTextOnColor(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD textColour,
+                                int font, UINT format, DWORD background);
+    static SIZE MeasureText(HDC dc, CPaintManagerUI* manager, const wchar_t* text, int font);
+
+    // ---- Clipping ----
+    static void ClipToRect(HDC dc, const RECT& rect, CSkinClip& clip);
+    static void ClipToRoundRect(HDC dc, const RECT& paint, const RECT& item, int width, int height, CSkinClip& clip);
+    static void UseOldClipBegin(HDC dc, CSkinClip& clip);
+    static void UseOldClipEnd(HDC dc, CSkinClip& clip);
 };
 
 }  // namespace Tovik

@@ -1,0 +1,40 @@
+// Clip scopes: intersect the device context's clip with a rectangle or a rounded item, and put
+// the previous clip back at the end of the scope.
+#include "ui/core/skin_render.h"
+
+namespace Tovik {
+
+void CSkinClip::Begin(HDC dc, const RECT& rect, HRGN region) {
+    RECT box;
+    GetClipBox(dc, &box);
+    dc_ = dc;
+    rect_ = rect;
+    previous_ = CreateRectRgnIndirect(&box);
+    region_ = region;
+    ExtSelectClipRgn(dc, region, RGN_AND);
+}
+
+CSkinClip::~CSkinClip() {
+    if (dc_ != nullptr) SelectClipRgn(dc_, previous_);
+    if (previous_ != nullptr) DeleteObject(previous_);
+    if (region_ != nullptr) DeleteObject(region_);
+}
+
+void CSkinRender::ClipToRect(HDC dc, const RECT& rect, CSkinClip& clip) {
+    clip.Begin(dc, rect, CreateRectRgnIndirect(&rect));
+}
+
+void CSkinRender::ClipToRoundRect(HDC dc, const RECT& paint, const RECT& item, int width, int height,
+                                  CSkinClip& clip) {
+    HRGN region = CreateRectRgnIndirect(&paint);
+    HRGN rounded = CreateRoundRectRgn(item.left, item.top, item.right + 1, item.bottom + 1, width, height);
+    CombineRgn(region, region, rounded, RGN_AND);
+    DeleteObject(rounded);
+    clip.Begin(dc, paint, region);
+}
+
+void CSkinRender::UseOldClipBegin(HDC dc, CSkinClip& clip) { SelectClipRgn(dc, clip.previous_); }
+
+void CSkinRender::UseOldClipEnd(HDC dc, CSkinClip& clip) { SelectClipRgn(dc, clip.region_); }
+
+}  // namespace Tovik

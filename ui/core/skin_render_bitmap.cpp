@@ -1,0 +1,181 @@
+// Image drawing: image strings to draw records, placement inside the item, and the nine-grid
+// with tiling, holes and fading, each piece tested against the paint rectangle before any blit.
+#include <algorithm>
+
+#include "ui/core/gdi_handles.h"
+#include "ui/core/msimg32.h"
+#include "ui/core/paint_manager_ui.h"
+#include "ui/core/skin_render.h"
+
+namespace Tovik {
+namespace {
+
+bool IsEmptyRect(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
+
+bool Meets(const RECT& a, const RECT& b) {
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+// Draws source pieces of one bitmap onto a device context, blended or copied.
+class PieceDrawer {
+public:
+    PieceDrawer(HDC dc, HDC bitmapDC, const RECT& paint, bool blend, uint8_t fade)
+        : dc_(dc), bitmapDC_(bitmapDC), paint_(paint), blend_(blend), alphaBlend_(GetAlphaBlend()) {
+        function_ = BLENDFUNCTION{AC_SRC_OVER, 0, fade, AC_SRC_ALPHA};
+    }
+
+    // Draws the piece whole when it meets the paint rectangle; the clip does the rest.
+    void Draw(const RECT& target, const RECT& source) const {
+        if (Width(target) <= 0 || Height(target) <= 0 || !Meets(target, paint_)) return;
+        if (blend_) {
+            if (alphaBlend_ != nullptr) {
+                alphaBlend_(dc_, target.left, target.top, Width(target), Height(target), bitmapDC_, source.left,
+                            source.top, Width(source), Height(source), function_);
+            }
+        } else {
+            StretchBlt(dc_, target.left, target.top, Width(target), Height(target), bitmapDC_, source.left, source.top,
+                       Width(source), Height(source), SRCCOPY);
+        }
+    }
+
+private:
+    HDC dc_;
+    HDC bitmapDC_;
+    RECT paint_;
+    bool blend_;
+    AlphaBlendFunction alphaBlend_;
+    BLENDFUNCTION function_;
+};
+
+// Tiles the source centre over the target centre: columns of `tileWidth` (0: one stretched
+// column) and rows of `tileHeight` (0: one stretched row); the last ones are cut, and their
+// source with them, so tiles are never stretched.
+void DrawTiled(const PieceDrawer& drawer, const RECT& target, const RECT& source, int tileWidth, int tileHeight) {
+    const int stepX = tileWidth > 0 ? tileWidth : Width(target);
+    const int stepY = tileHeight > 0 ? tileHeight : Height(target);
+    if (stepX <= 0 || stepY <= 0) return;
+    for (LONG top = target.top; top < target.bottom; top += stepY) {
+        for (LONG left = target.left; left < target.right; left += stepX) {
+            const RECT piece = {left, top, std::min<LONG>(left + stepX, target.right), std::min<LONG>(top + stepY, target.bottom)};
+            const RECT from = {source.left, source.top,
+                               tileWidth > 0 ? source.left + Width(piece) : source.right,
+                               tileHeight > 0 ? source.top + Height(piece) : source.bottom};
+            drawer.Draw(piece, from);
+        }
+    }
+}
+
+}  // namespace
+
+bool CSkinRender::DrawImageString(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
+                                  const wchar_t* image, const wchar_t* modifier, HINSTANCE module) {
+    if (dc == nullptr || manager == nullptr) return false;
+    return DrawImageInfo(dc, manager, item, paint, manager->GetDrawInfo(image, modifier), module);
+}
+
+bool CSkinRender::DrawImageInfo(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
+                                const TSkinDrawInfo* info, HINSTANCE module) {
+    if (dc == nullptr || manager == nullptr || info == nullptr) return false;
+    RECT target = item;
+    if (!IsEmptyRect(info->dest)) {
+        target = RECT{item.left + info->dest.left, item.top + info->dest.top,
+                      std::min(item.left + info->dest.right, item.right), std::min(item.top + info->dest.bottom, item.bottom)};
+    }
+    const SIZE size = info->size;
+    if (size.cx > 0 && size.cy > 0) {
+        const wchar_t* align = info->align.GetData();
+        const auto has = [align](const wchar_t* word) { return std::wcsstr(align, word) != nullptr; };
+        if (has(L"left")) {
+            target.left = item.left;
+            target.right = target.left + size.cx;
+        } else if (has(L"center")) {
+            target.left = item.left + (item.right - size.cx - item.left) / 2;
+            target.right = target.left + size.cx;
+        } else if (has(L"right")) {
+            target.left = item.right - size.cx;
+            target.right = target.left + size.cx;
+        }
+        if (has(L"top")) {
+            target.top = item.top;
+            target.bottom = target.top + size.cy;
+        } else if (has(L"vcenter")) {
+            target.top = item.top + (item.bottom - size.cy - item.top) / 2;
+            target.bottom = target.top + size.cy;
+        } else if (has(L"bottom")) {
+            target.top = item.bottom - size.cy;
+            target.bottom = target.top + size.cy;
+        }
+        OffsetRect(&target, info->padding.left - info->padding.right, info->padding.top - info->padding.bottom);
+        target.right = std::min(target.right, item.right);
+        target.bottom = std::min(target.bottom, item.bottom);
+    }
+    return DrawImagePart(dc, manager, item, paint, target, info->name.GetData(), info->resourceType.GetData(),
+                         info->source, info->corner, info->colourKey, info->fade, info->hole, info->xTiled,
+                         info->yTiled, module);
+}
+
+bool CSkinRender::DrawImagePart(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
+                                const RECT& target, const wchar_t* name, const wchar_t* type, RECT source,
+                                const RECT& corner, DWORD colourKey, uint8_t fade, bool hole, bool xTiled, bool yTiled,
+                                HINSTANCE module) {
+    if (dc == nullptr || manager == nullptr || name == nullptr || *name == 0) return false;
+    const TSkinImage* image = manager->AcquireSkinImage(name, type != nullptr && *type != 0 ? type : nullptr,
+                                                        colourKey, module);
+    if (image == nullptr) return false;
+    if (IsEmptyRect(source)) source = RECT{0, 0, image->width, image->height};
+    source.right = std::min<LONG>(source.right, image->width);
+    source.bottom = std::min<LONG>(source.bottom, image->height);
+    if (!Meets(target, item) || !Meets(target, paint)) return true;
+    DrawBitmap(dc, image->bitmap, target, paint, source, corner, manager->IsLayered() || image->alpha, fade, hole,
+               xTiled, yTiled);
+    return true;
+}
+
+void CSkinRender::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const RECT& paint, const RECT& source,
+                             const RECT& corner, bool alpha, uint8_t fade, bool hole, bool xTiled, bool yTiled) {
+    if (bitmap == nullptr) return;
+    ScopedMemoryDC bitmapDC(dc);
+    ScopedSelectObject select(bitmapDC.get(), bitmap);
+    SetStretchBltMode(dc, HALFTONE);
+    const bool blend = alpha || fade < 255;
+    const RECT& t = target;
+    const RECT& s = source;
+    const RECT& c = corner;
+
+    // An unblended image at its own size without corners is one copy of what the paint needs.
+    if (!blend && Width(t) == Width(s) && Height(t) == Height(s) && IsEmptyRect(c)) {
+        RECT part;
+        if (!IntersectRect(&part, &t, &paint)) return;
+        BitBlt(dc, part.left, part.top, Width(part), Height(part), bitmapDC.get(), s.left + part.left - t.left,
+               s.top + part.top - t.top, SRCCOPY);
+        return;
+    }
+
+    const PieceDrawer drawer(dc, bitmapDC.get(), paint, blend, fade);
+    const RECT centre = {t.left + c.left, t.top + c.top, t.right - c.right, t.bottom - c.bottom};
+    const RECT sourceCentre = {s.left + c.left, s.top + c.top, s.right - c.right, s.bottom - c.bottom};
+    if (!hole && Meets(centre, paint)) {
+        const int tileWidth = Width(sourceCentre), tileHeight = Height(sourceCentre);
+        if (xTiled || yTiled) {
+            if (tileWidth > 0 && tileHeight > 0) DrawTiled(drawer, centre, sourceCentre, xTiled ? tileWidth : 0, yTiled ? tileHeight : 0);
+        } else {
+            drawer.Draw(centre, sourceCentre);
+        }
+    }
+    // The eight border cells, in drawing order.
+    const bool left = c.left > 0, top = c.top > 0, right = c.right > 0, bottom = c.bottom > 0;
+    if (left && top) drawer.Draw({t.left, t.top, t.left + c.left, t.top + c.top}, {s.left, s.top, s.left + c.left, s.top + c.top});
+    if (top) drawer.Draw({centre.left, t.top, centre.right, t.top + c.top}, {sourceCentre.left, s.top, sourceCentre.right, s.top + c.top});
+    if (right && top) drawer.Draw({centre.right, t.top, t.right, t.top + c.top}, {sourceCentre.right, s.top, s.right, s.top + c.top});
+    if (left) drawer.Draw({t.left, centre.top, t.left + c.left, centre.bottom}, {s.left, sourceCentre.top, s.left + c.left, sourceCentre.bottom});
+    if (right) drawer.Draw({centre.right, centre.top, t.right, centre.bottom}, {sourceCentre.right, sourceCentre.top, s.right, sourceCentre.bottom});
+    if (left && bottom) drawer.Draw({t.left, centre.bottom, t.left + c.left, t.bottom}, {s.left, sourceCentre.bottom, s.left + c.left, s.bottom});
+    if (bottom) drawer.Draw({centre.left, centre.bottom, centre.right, t.bottom}, {sourceCentre.left, sourceCentre.bottom, sourceCentre.right, s.bottom});
+    if (right && bottom) drawer.Draw({centre.right, centre.bottom, t.right, t.bottom}, {sourceCentre.right, sourceCentre.bottom, s.right, s.bottom});
+}
+
+}  // namespace Tovik
