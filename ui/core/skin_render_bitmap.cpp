@@ -1,6 +1,8 @@
 // Image drawing: image strings to draw records, placement inside the item, and the nine-grid
 // with tiling, holes and fading, each piece tested against the paint rectangle before any blit.
 #include <algorithm>
+#include <cwchar>
+#include <initializer_list>
 
 #include "ui/core/gdi_handles.h"
 #include "ui/core/msimg32.h"
@@ -69,6 +71,23 @@ void DrawTiled(const PieceDrawer& drawer, const RECT& target, const RECT& source
     }
 }
 
+// Places a span of `size` between `low` and `high` by the first of the words (start, middle, end)
+// found in `align`; with none of them the span stays as it is.
+void PlaceSpan(const wchar_t* align, std::initializer_list<const wchar_t*> words, LONG low, LONG high, LONG size,
+               LONG& start, LONG& end) {
+    const wchar_t* const* word = words.begin();
+    if (std::wcsstr(align, word[0]) != nullptr) {
+        start = low;
+    } else if (std::wcsstr(align, word[1]) != nullptr) {
+        start = low + (high - size - low) / 2;
+    } else if (std::wcsstr(align, word[2]) != nullptr) {
+        start = high - size;
+    } else {
+        return;
+    }
+    end = start + size;
+}
+
 }  // namespace
 
 bool CSkinRender::DrawImageString(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
@@ -88,27 +107,8 @@ bool CSkinRender::DrawImageInfo(HDC dc, CPaintManagerUI* manager, const RECT& it
     const SIZE size = info->size;
     if (size.cx > 0 && size.cy > 0) {
         const wchar_t* align = info->align.GetData();
-        const auto has = [align](const wchar_t* word) { return std::wcsstr(align, word) != nullptr; };
-        if (has(L"left")) {
-            target.left = item.left;
-            target.right = target.left + size.cx;
-        } else if (has(L"center")) {
-            target.left = item.left + (item.right - size.cx - item.left) / 2;
-            target.right = target.left + size.cx;
-        } else if (has(L"right")) {
-            target.left = item.right - size.cx;
-            target.right = target.left + size.cx;
-        }
-        if (has(L"top")) {
-            target.top = item.top;
-            target.bottom = target.top + size.cy;
-        } else if (has(L"vcenter")) {
-            target.top = item.top + (item.bottom - size.cy - item.top) / 2;
-            target.bottom = target.top + size.cy;
-        } else if (has(L"bottom")) {
-            target.top = item.bottom - size.cy;
-            target.bottom = target.top + size.cy;
-        }
+        PlaceSpan(align, {L"left", L"center", L"right"}, item.left, item.right, size.cx, target.left, target.right);
+        PlaceSpan(align, {L"top", L"vcenter", L"bottom"}, item.top, item.bottom, size.cy, target.top, target.bottom);
         OffsetRect(&target, info->padding.left - info->padding.right, info->padding.top - info->padding.bottom);
         target.right = std::min(target.right, item.right);
         target.bottom = std::min(target.bottom, item.bottom);
