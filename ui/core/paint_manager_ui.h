@@ -16,8 +16,11 @@
 #include "ui/core/skin_resources.h"
 #include "ui/core/string_map_ui.h"
 #include "ui/core/string_ui.h"
+#include "ui/core/ui_events.h"
 
 namespace Tovik {
+
+class CControlUI;
 
 class CPaintManagerUI {
 public:
@@ -82,6 +85,33 @@ public:
     TSkinDrawInfo* GetDrawInfo(const wchar_t* image, const wchar_t* modifier);
     void ClearDrawInfos();
 
+    // ---- Controls: focus, notifications, invalidation ----
+    HWND GetPaintWindow() const { return window_; }
+    POINT GetMousePosition() const { return lastMouse_; }
+    CControlUI* GetFocusControl() const { return focus_; }
+    // Moves the focus, sending EventKillFocus/"killfocus" to the old control and
+    // EventSetFocus/"setfocus" to the new one; an invisible, disabled or foreign control ends
+    // with no focus at all.
+    void SetFocusControl(CControlUI* control);
+    bool AddNotifier(INotifyUI* notifier);
+    bool RemoveNotifier(INotifyUI* notifier);
+    // Synchronous: the sender's NotifySubscribers, then every notifier in registration order.
+    void SendNotify(TNotifyMsgUI& msg);
+    void SendNotify(CControlUI* sender, const wchar_t* type, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Drops every reference to a control that is going away.
+    void ForgetControl(CControlUI* control);
+    // Clamps `rect` in place and unites it into the update rectangle.
+    void Invalidate(RECT& rect);
+    const RECT& GetUpdateRect() const { return updateRect_; }
+    void ClearUpdateRect() { updateRect_ = RECT{}; }
+    void MarkLayoutNeeded() { updateNeeded_ = true; }
+    bool IsUpdateNeeded() const { return updateNeeded_; }
+    // Set once any control declares a virtual window; notifications then carry its name.
+    void SetUsesVirtualWindows() { usesVirtualWindows_ = true; }
+    bool UsesVirtualWindows() const { return usesVirtualWindows_; }
+    // The process-wide colour shift (hue 180, saturation 100, lightness 100: no change).
+    static void GetColorShift(short& hue, short& saturation, short& lightness, bool& use);
+
     // ---- Drawing settings the render engine reads ----
     // Layered windows are drawn with alpha throughout; set by the window painting.
     bool IsLayered() const { return layered_; }
@@ -120,7 +150,17 @@ private:
     static CStringMapUI sharedStyles_;
     static TSkinFont sharedDefaultFont_;
 
+    HWND window_ = nullptr;
     HDC windowDC_ = nullptr;
+    CControlUI* focus_ = nullptr;
+    CControlUI* hover_ = nullptr;
+    CControlUI* click_ = nullptr;
+    CControlUI* key_ = nullptr;
+    POINT lastMouse_ = {-1, -1};
+    RECT updateRect_ = {};
+    bool updateNeeded_ = false;
+    bool usesVirtualWindows_ = false;
+    CPtrArrayUI notifiers_;
     CStringMapUI images_;
     CStringMapUI fonts_;
     CStringMapUI defaultAttributes_;
