@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "support/platform.h"
 #include "ui/core/paint_manager_ui.h"
 #include "ui/core/resource_catalog_ui.h"
 #include "ui/core/skin_render.h"
@@ -27,7 +28,7 @@ CStringUI CControlUI::GetName() const { return name_; }
 void CControlUI::SetName(const wchar_t* name) { name_ = name; }
 const wchar_t* CControlUI::GetTypeName() const { return L"ControlUI"; }
 
-CControlUI* CControlUI::QueryControlInterface(const wchar_t* name) {
+void* CControlUI::QueryControlInterface(const wchar_t* name) {
     return name != nullptr && Platform::EqualsIgnoringAsciiCase(name, L"Control") ? this : nullptr;
 }
 

@@ -38,7 +38,8 @@ public:
     virtual CStringUI GetName() const;
     virtual void SetName(const wchar_t* name);
     virtual const wchar_t* GetTypeName() const;
-    virtual CControlUI* QueryControlInterface(const wchar_t* name);
+    // The control answering to `name` as one of its interfaces, or null.
+    virtual void* QueryControlInterface(const wchar_t* name);
     virtual UINT GetInputFlags();
     virtual bool Activate();
     virtual CPaintManagerUI* GetPaintManager() const;

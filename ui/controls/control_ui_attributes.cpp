@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "support/platform.h"
+#include "ui/controls/attribute_values.h"
 #include "ui/controls/control_ui.h"
 #include "ui/core/paint_manager_ui.h"
 
@@ -10,44 +12,6 @@ namespace Tovik {
 namespace {
 
 bool Is(const wchar_t* name, const wchar_t* expected) { return Platform::EqualsIgnoringAsciiCase(name, expected); }
-
-bool ParseBool(const wchar_t* value) { return Is(value, L"true"); }
-
-int ParseInt(const wchar_t* value) { return static_cast<int>(std::wcstol(value, nullptr, 10)); }
-
-// Decimal numbers, each followed by one separator character that is skipped unexamined; missing
-// numbers stay 0.
-template <typename Number, typename Read>
-void ParseNumbers(const wchar_t* value, Number* numbers, int count, Read read) {
-    const wchar_t* p = value;
-    for (int i = 0; i < count && *p != 0; ++i) {
-        wchar_t* end = nullptr;
-        numbers[i] = read(p, &end);
-        if (end == p || *end == 0) break;
-        p = end + 1;
-    }
-}
-
-RECT ParseRect(const wchar_t* value) {
-    LONG n[4] = {};
-    ParseNumbers(value, n, 4, [](const wchar_t* p, wchar_t** end) { return std::wcstol(p, end, 10); });
-    return RECT{n[0], n[1], n[2], n[3]};
-}
-
-SIZE ParseSize(const wchar_t* value) {
-    LONG n[2] = {};
-    ParseNumbers(value, n, 2, [](const wchar_t* p, wchar_t** end) { return std::wcstol(p, end, 10); });
-    return SIZE{n[0], n[1]};
-}
-
-// Six hexadecimal digits therefore give an alpha of 0.
-DWORD ParseColour(const wchar_t* value, bool skipBlanks) {
-    if (skipBlanks) {
-        while (*value != 0 && static_cast<uint32_t>(*value) <= 0x20) ++value;
-    }
-    if (*value == L'#') ++value;
-    return static_cast<DWORD>(std::wcstoul(value, nullptr, 16));
-}
 
 struct CursorName {
     const wchar_t* name;
@@ -104,7 +68,7 @@ void CControlUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
     } else if (Is(name, L"float")) {
         if (std::wcschr(value, L',') != nullptr) {
             double n[4] = {};
-            ParseNumbers(value, n, 4, [](const wchar_t* p, wchar_t** end) { return std::wcstod(p, end); });
+            ParseFractions(value, n);
             SetFloatRatios(TFloatRatios{n[0], n[1], n[2], n[3]});
             SetFloat(true);
         } else {

@@ -59,6 +59,92 @@ void CPaintManagerUI::ForgetControl(CControlUI* control) {
     for (CControlUI** held : {&key_, &hover_, &click_, &focus_}) {
         if (*held == control) *held = nullptr;
     }
+    const CStringUI name = control->GetName();
+    if (!name.IsEmpty() && nameMap_.Find(name.GetData()) == control) nameMap_.Remove(name.GetData());
+}
+
+bool CPaintManagerUI::InitControlTree(CControlUI* control, CControlUI* parent) {
+    if (control == nullptr) return false;
+    control->AttachToManager(this, parent != nullptr ? parent : control->GetParent(), true);
+    control->LocateControl(
+        [](CControlUI* found, void* data) -> CControlUI* {
+            const CStringUI name = found->GetName();
+            if (!name.IsEmpty()) static_cast<CStringMapUI*>(data)->Set(name.GetData(), found);
+            return nullptr;
+        },
+        &nameMap_, 0);
+    return true;
+}
+
+CControlUI* CPaintManagerUI::FindControlByName(const wchar_t* name) {
+    return name != nullptr ? static_cast<CControlUI*>(nameMap_.Find(name)) : nullptr;
+}
+
+void CPaintManagerUI::DeleteLater(CControlUI* control) {
+    if (control == nullptr) return;
+    control->AttachToManager(this, nullptr, false);
+    delayedCleanup_.Add(control);
+    if (window_ != nullptr) PostMessageW(window_, WM_APP + 1, 0, 0);
+}
+
+void CPaintManagerUI::DeleteDelayed() {
+    CPtrArrayUI doomed = delayedCleanup_;
+    delayedCleanup_.Empty();
+    for (int i = 0; i < doomed.GetSize(); ++i) delete static_cast<CControlUI*>(doomed[i]);
+}
+
+bool CPaintManagerUI::AddPostPaint(CControlUI* control) {
+    if (postPaint_.Find(control) >= 0) return false;
+    return postPaint_.Add(control);
+}
+
+bool CPaintManagerUI::RemovePostPaint(CControlUI* control) { return postPaint_.Remove(postPaint_.Find(control)); }
+
+namespace {
+
+struct TabSearch {
+    CControlUI* focus;
+    CControlUI* lastTabStop;
+    bool nextIsIt;
+    bool forward;
+};
+
+CControlUI* FindTabStop(CControlUI* control, void* data) {
+    auto* search = static_cast<TabSearch*>(data);
+    if (control == search->focus) {
+        if (search->forward) {
+            search->nextIsIt = true;
+            return nullptr;
+        }
+        return search->lastTabStop;
+    }
+    if ((control->GetInputFlags() & FlagTabStop) == 0) return nullptr;
+    search->lastTabStop = control;
+    return search->nextIsIt || search->focus == nullptr ? control : nullptr;
+}
+
+}  // namespace
+
+bool CPaintManagerUI::MoveTabFocus(bool forward) {
+    if (updateNeeded_ && forward) {
+        focusNeeded_ = true;
+        if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+        return true;
+    }
+    constexpr UINT kFlags = FindVisible | FindEnabled | FindMeFirst;
+    TabSearch search = {focus_, nullptr, false, forward};
+    CControlUI* found = root_ != nullptr ? root_->LocateControl(FindTabStop, &search, kFlags) : nullptr;
+    if (found == nullptr && root_ != nullptr) {
+        if (forward) {
+            TabSearch again = {nullptr, nullptr, false, true};
+            found = root_->LocateControl(FindTabStop, &again, kFlags);
+        } else {
+            found = search.lastTabStop;
+        }
+    }
+    if (found != nullptr) SetFocusControl(found);
+    focusNeeded_ = false;
+    return true;
 }
 
 void CPaintManagerUI::Invalidate(RECT& rect) {

@@ -77,6 +77,7 @@ CPaintManagerUI::CPaintManagerUI() {
 }
 
 CPaintManagerUI::~CPaintManagerUI() {
+    DeleteDelayed();
     EmptyWindowTables();
     if (defaultFont_.handle != nullptr) DeleteObject(defaultFont_.handle);
     for (int i = 0; i < privateFonts_.GetSize(); ++i) RemoveFontMemResourceEx(privateFonts_[i]);

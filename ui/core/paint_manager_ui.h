@@ -100,6 +100,20 @@ public:
     void SendNotify(CControlUI* sender, const wchar_t* type, WPARAM wParam = 0, LPARAM lParam = 0);
     // Drops every reference to a control that is going away.
     void ForgetControl(CControlUI* control);
+    // Attaches a subtree (initialising it) and registers its named controls; a later control
+    // replaces an earlier one of the same name.
+    bool InitControlTree(CControlUI* control, CControlUI* parent);
+    CControlUI* FindControlByName(const wchar_t* name);
+    // The control becomes the manager's to delete at the next clean-up (or with the manager).
+    void DeleteLater(CControlUI* control);
+    // Runs the delayed clean-up now: the controls handed to DeleteLater are deleted.
+    void DeleteDelayed();
+    bool AddPostPaint(CControlUI* control);
+    bool RemovePostPaint(CControlUI* control);
+    int GetPostPaintCount() const { return postPaint_.GetSize(); }
+    CControlUI* GetRoot() const { return root_; }
+    // Moves the focus to the next (or previous) tab stop of the tree, wrapping around.
+    bool MoveTabFocus(bool forward);
     // Clamps `rect` in place and unites it into the update rectangle.
     void Invalidate(RECT& rect);
     const RECT& GetUpdateRect() const { return updateRect_; }
@@ -161,6 +175,11 @@ private:
     bool updateNeeded_ = false;
     bool usesVirtualWindows_ = false;
     CPtrArrayUI notifiers_;
+    CControlUI* root_ = nullptr;
+    CStringMapUI nameMap_;
+    CPtrArrayUI delayedCleanup_;
+    CPtrArrayUI postPaint_;
+    bool focusNeeded_ = false;
     CStringMapUI images_;
     CStringMapUI fonts_;
     CStringMapUI defaultAttributes_;

@@ -1,0 +1,20 @@
+// The value syntax every control's attributes share: booleans ("true" in any case), decimal
+// integers, rectangles and sizes (numbers each followed by one separator character that is
+// skipped unexamined; missing numbers are 0) and ARGB colours in hexadecimal with an optional '#'.
+#pragma once
+
+#include <windows.h>
+
+namespace Tovik {
+
+bool ParseBool(const wchar_t* value);
+int ParseInt(const wchar_t* value);
+RECT ParseRect(const wchar_t* value);
+SIZE ParseSize(const wchar_t* value);
+// Up to four decimal fractions.
+void ParseFractions(const wchar_t* value, double (&fractions)[4]);
+// With `skipBlanks`, characters up to U+0020 before the '#' are skipped too. Six digits give an
+// alpha of 0.
+DWORD ParseColour(const wchar_t* value, bool skipBlanks);
+
+}  // namespace Tovik
