@@ -58,7 +58,8 @@ bool CContainerUI::MoveItemTo(CControlUI* control, int index) {
     return items_.InsertAt(index, control);
 }
 
-bool CContainerUI::AddItem(CControlUI* control) { return InsertItemAt(control, items_.GetSize()); }
+// Not through the virtual InsertItemAt: a subclass's insertion rules must not run for an add.
+bool CContainerUI::AddItem(CControlUI* control) { return CContainerUI::InsertItemAt(control, items_.GetSize()); }
 
 bool CContainerUI::InsertItemAt(CControlUI* control, int index) {
     if (control == nullptr) return false;
