@@ -231,3 +231,48 @@ TEST(ContainerItems, OwnedChildrenAreDeletedNowOrLater) {
 }
 
 }  // namespace
+
+namespace {
+
+// The installer's start page, built by code with plain controls standing in for the options,
+// buttons, combo and label the skin uses (same sizes and paddings), laid out in 600 × 342.
+TEST(InstallerStartPage, EveryVisibleControlLandsWhereTheFormulasSay) {
+    CVerticalLayoutUI page;
+    page.ApplyAttributeString(L"height=\"342\" width=\"600\"");
+    const auto add = [](CContainerUI& parent, CControlUI* child, const wchar_t* attributes) {
+        child->ApplyAttributeString(attributes);
+        parent.AddItem(child);
+        return child;
+    };
+    auto* types = static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"16\" padding=\"174,158\""));
+    CControlUI* typeBoxes[3] = {
+        add(*types, new CHorizontalLayoutUI, L"width=\"70\""),
+        add(*types, new CHorizontalLayoutUI, L"width=\"68\" padding=\"25,0\""),
+        add(*types, new CHorizontalLayoutUI, L"width=\"66\" padding=\"25,0\""),
+    };
+    add(*static_cast<CContainerUI*>(typeBoxes[0]), new CControlUI, L"visible=\"false\" width=\"70\" height=\"16\"");
+    auto* consentRow = static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"24\" padding=\"15,45\""));
+    CControlUI* consent = add(*consentRow, new CControlUI, L"name=\"BtnConsent\" width=\"140\" height=\"24\" padding=\"0,1,0,1\"");
+    CControlUI* agreement = add(*consentRow, new CControlUI, L"name=\"BtnAgreement\" width=\"110\" height=\"24\" padding=\"0,1,0,1\"");
+    CControlUI* spacer = add(*consentRow, new CControlUI, L"");
+    CControlUI* diskTitle = add(*consentRow, new CControlUI, L"visible=\"false\" width=\"94\" padding=\"0,0,0,0\"");
+    CControlUI* combo = add(*consentRow, new CControlUI, L"visible=\"false\" width=\"44\" height=\"18\" padding=\"3,0,15,0\"");
+    auto* downRow = static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"52\" padding=\"201,18\""));
+    CControlUI* download = add(*downRow, new CControlUI, L"name=\"BtnDown\" float=\"true\" width=\"192\" height=\"52\"");
+    CControlUI* folderRow = add(page, new CHorizontalLayoutUI, L"height=\"40\" visible=\"false\" padding=\"0,5\"");
+
+    page.SetPosition({0, 0, 600, 342}, false);
+    const std::pair<CControlUI*, const char*> expected[] = {
+        {types, "174,158,600,174"},     {typeBoxes[0], "174,158,244,174"}, {typeBoxes[1], "269,158,337,174"},
+        {typeBoxes[2], "362,158,428,174"}, {consentRow, "15,219,600,243"}, {consent, "15,220,155,242"},
+        {agreement, "155,220,265,242"}, {spacer, "265,219,600,243"},     {downRow, "201,261,600,313"},
+        {download, "201,261,393,313"},
+    };
+    for (const auto& [control, rect] : expected) EXPECT_EQ(Text(control->GetPosition()), rect) << rect;
+    for (CControlUI* hidden : {diskTitle, combo, folderRow}) {
+        EXPECT_FALSE(hidden->IsVisible());
+        EXPECT_EQ(Text(hidden->GetPosition()), "0,0,0,0");
+    }
+}
+
+}  // namespace

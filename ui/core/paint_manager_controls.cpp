@@ -55,10 +55,23 @@ void CPaintManagerUI::SendNotify(CControlUI* sender, const wchar_t* type, WPARAM
     SendNotify(msg);
 }
 
+void CPaintManagerUI::AttachWindow(HWND window, const wchar_t* name) {
+    nameMap_.RemoveAll();
+    EmptyWindowTables();
+    RemoveAllOptionGroups();
+    RemoveAllTimers();
+    name_ = name;
+    if (window == window_) return;
+    if (windowDC_ != nullptr) ReleaseDC(window_, windowDC_);
+    window_ = window;
+    windowDC_ = window != nullptr ? GetDC(window) : nullptr;
+}
+
 void CPaintManagerUI::ForgetControl(CControlUI* control) {
     for (CControlUI** held : {&key_, &hover_, &click_, &focus_}) {
         if (*held == control) *held = nullptr;
     }
+    KillControlTimers(control);
     const CStringUI name = control->GetName();
     if (!name.IsEmpty() && nameMap_.Find(name.GetData()) == control) nameMap_.Remove(name.GetData());
 }
@@ -154,6 +167,85 @@ void CPaintManagerUI::Invalidate(RECT& rect) {
     if (rect.bottom < rect.top) rect.bottom = rect.top;
     UnionRect(&updateRect_, &updateRect_, &rect);
     if (window_ != nullptr) InvalidateRect(window_, &rect, FALSE);
+}
+
+// ---- Timers ----
+
+bool CPaintManagerUI::SetControlTimer(CControlUI* control, UINT id, UINT elapse) {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        auto* timer = static_cast<Timer*>(timers_[i]);
+        if (timer->control != control || timer->window != window_ || timer->id != id) continue;
+        if (!timer->killed) return false;
+        if (SetTimer(window_, timer->windowId, elapse, nullptr) == 0) return false;
+        timer->killed = false;
+        return true;
+    }
+    timerCounter_ = (timerCounter_ + 1) % 240;
+    if (SetTimer(window_, timerCounter_, elapse, nullptr) == 0) return false;
+    timers_.Add(new Timer{control, id, window_, timerCounter_, false});
+    return true;
+}
+
+bool CPaintManagerUI::KillControlTimer(CControlUI* control, UINT id) {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        auto* timer = static_cast<Timer*>(timers_[i]);
+        if (timer->control != control || timer->window != window_ || timer->id != id || timer->killed) continue;
+        if (IsWindow(window_)) KillTimer(timer->window, timer->windowId);
+        timer->killed = true;
+        return true;
+    }
+    return false;
+}
+
+void CPaintManagerUI::KillControlTimers(CControlUI* control) {
+    for (int i = timers_.GetSize() - 1; i >= 0; --i) {
+        auto* timer = static_cast<Timer*>(timers_[i]);
+        if (timer->control != control || timer->window != window_) continue;
+        if (!timer->killed) KillTimer(timer->window, timer->windowId);
+        delete timer;
+        timers_.Remove(i);
+    }
+}
+
+void CPaintManagerUI::RemoveAllTimers() {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        auto* timer = static_cast<Timer*>(timers_[i]);
+        if (timer->window == window_ && !timer->killed && IsWindow(window_)) KillTimer(timer->window, timer->windowId);
+        delete timer;
+    }
+    timers_.Empty();
+}
+
+// ---- Option groups ----
+
+bool CPaintManagerUI::AddOptionGroup(const wchar_t* name, CControlUI* control) {
+    if (name == nullptr) return false;
+    auto* group = static_cast<CPtrArrayUI*>(optionGroups_.Find(name));
+    if (group == nullptr) {
+        group = new CPtrArrayUI(6);
+        optionGroups_.Insert(name, group);
+    }
+    if (group->Find(control) >= 0) return false;
+    return group->Add(control);
+}
+
+CPtrArrayUI* CPaintManagerUI::GetOptionGroup(const wchar_t* name) {
+    return name != nullptr ? static_cast<CPtrArrayUI*>(optionGroups_.Find(name)) : nullptr;
+}
+
+void CPaintManagerUI::RemoveOptionGroup(const wchar_t* name, CControlUI* control) {
+    CPtrArrayUI* group = GetOptionGroup(name);
+    if (group == nullptr) return;
+    group->Remove(group->Find(control));
+    if (group->IsEmpty()) {
+        optionGroups_.Remove(name);
+        delete group;
+    }
+}
+
+void CPaintManagerUI::RemoveAllOptionGroups() {
+    for (int i = 0; i < optionGroups_.GetSize(); ++i) delete static_cast<CPtrArrayUI*>(optionGroups_.GetValueAt(i));
+    optionGroups_.RemoveAll();
 }
 
 void CPaintManagerUI::GetColorShift(short& hue, short& saturation, short& lightness, bool& use) {

@@ -79,6 +79,9 @@ CPaintManagerUI::CPaintManagerUI() {
 CPaintManagerUI::~CPaintManagerUI() {
     DeleteDelayed();
     EmptyWindowTables();
+    RemoveAllOptionGroups();
+    RemoveAllTimers();
+    if (windowDC_ != nullptr) ReleaseDC(window_, windowDC_);
     if (defaultFont_.handle != nullptr) DeleteObject(defaultFont_.handle);
     for (int i = 0; i < privateFonts_.GetSize(); ++i) RemoveFontMemResourceEx(privateFonts_[i]);
     Gdiplus::GdiplusShutdown(gdiplusToken_);

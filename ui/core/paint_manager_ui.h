@@ -85,6 +85,12 @@ public:
     TSkinDrawInfo* GetDrawInfo(const wchar_t* image, const wchar_t* modifier);
     void ClearDrawInfos();
 
+    // ---- Binding ----
+    // Empties the name map, the window's resource tables, the option groups and the timers, and
+    // binds the manager to `window` (taking its device context).
+    void AttachWindow(HWND window, const wchar_t* name);
+    const CStringUI& GetName() const { return name_; }
+
     // ---- Controls: focus, notifications, invalidation ----
     HWND GetPaintWindow() const { return window_; }
     POINT GetMousePosition() const { return lastMouse_; }
@@ -114,6 +120,19 @@ public:
     CControlUI* GetRoot() const { return root_; }
     // Moves the focus to the next (or previous) tab stop of the tree, wrapping around.
     bool MoveTabFocus(bool forward);
+
+    // ---- Control timers: window timers whose WM_TIMER goes to the owning control ----
+    bool SetControlTimer(CControlUI* control, UINT id, UINT elapse);
+    bool KillControlTimer(CControlUI* control, UINT id);
+    void KillControlTimers(CControlUI* control);
+    void RemoveAllTimers();
+    int GetTimerCount() const { return timers_.GetSize(); }
+
+    // ---- Option groups: the options that exclude each other, by group name ----
+    bool AddOptionGroup(const wchar_t* name, CControlUI* control);
+    CPtrArrayUI* GetOptionGroup(const wchar_t* name);
+    void RemoveOptionGroup(const wchar_t* name, CControlUI* control);
+    void RemoveAllOptionGroups();
     // Clamps `rect` in place and unites it into the update rectangle.
     void Invalidate(RECT& rect);
     const RECT& GetUpdateRect() const { return updateRect_; }
@@ -164,8 +183,20 @@ private:
     static CStringMapUI sharedStyles_;
     static TSkinFont sharedDefaultFont_;
 
+    struct Timer {
+        CControlUI* control;
+        UINT id;        // the control's own id
+        HWND window;
+        UINT windowId;  // the id given to SetTimer
+        bool killed;
+    };
+
+    CStringUI name_;
     HWND window_ = nullptr;
     HDC windowDC_ = nullptr;
+    UINT timerCounter_ = 4096;
+    CPtrArrayUI timers_;
+    CStringMapUI optionGroups_;
     CControlUI* focus_ = nullptr;
     CControlUI* hover_ = nullptr;
     CControlUI* click_ = nullptr;
