@@ -298,3 +298,41 @@ TEST(ControlLifecycle, InitialiseAndDestroySubscribersAndForgetting) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ControlDpi, GettersScaleWhileSettersStoreMarkupValues) {
+    CPaintManagerUI manager;
+    manager.GetDpiScaler().SetDpi(144);
+    CControlUI control;
+    control.ApplyAttributeString(L"padding=\"2,4,6,8\" width=\"100\" minheight=\"10\" bordersize=\"2\" borderround=\"4,6\"");
+    EXPECT_EQ(control.GetFixedWidth(), 100);  // detached: unscaled
+    control.AttachToManager(&manager, nullptr, false);
+    EXPECT_EQ(control.GetFixedWidth(), 150);
+    EXPECT_EQ(control.GetMinHeight(), 15);
+    EXPECT_EQ(control.GetBorderSize(), 3);
+    EXPECT_EQ(control.GetBorderRound().cy, 9);
+    const RECT padding = control.GetPadding();
+    EXPECT_EQ(padding.left, 3);
+    EXPECT_EQ(padding.top, 6);
+    EXPECT_EQ(padding.right, 9);
+    EXPECT_EQ(padding.bottom, 12);
+    EXPECT_EQ(control.MeasureSize({0, 0}).cx, 150);
+}
+
+TEST_F(AttachedControl, UniformAndRoundBorders) {
+    control.SetAttribute(L"bordercolor", L"#FF0000FF");
+    control.SetAttribute(L"bordersize", L"1");
+    ASSERT_TRUE(PaintAll());
+    for (const POINT p : {POINT{10, 25}, POINT{49, 25}, POINT{30, 10}, POINT{30, 39}}) {
+        EXPECT_LT(canvas.Pixel(p.x, p.y) >> 16 & 0xFF, 0x40u) << p.x << "," << p.y;  // blue
+    }
+    Canvas rounded(60, 60);
+    control.SetAttribute(L"bkcolor", L"#FF00FF00");
+    control.SetAttribute(L"borderround", L"12,12");
+    ASSERT_TRUE(control.Paint(rounded.dc(), {0, 0, 60, 60}, nullptr));
+    EXPECT_EQ(rounded.Pixel(10, 10), kWhite);  // the corner is clipped away
+    EXPECT_EQ(rounded.Pixel(30, 25), 0xFF00FF00u);
+}
+
+}  // namespace
