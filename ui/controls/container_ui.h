@@ -105,6 +105,8 @@ protected:
     void ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value);
     int VerticalLineStep() const;
     void UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement);
+    // The measuring and placing passes of the stacking layouts, top to bottom or left to right.
+    void StackChildren(bool vertical);
 
     CPtrArrayUI items_;
     RECT inset_ = {};
