@@ -240,7 +240,9 @@ std::wstring Format(const wchar_t* format, ...) {
 
 #ifdef _WIN32
 bool SeekFile(FILE* file, int64_t offset, int origin) { return _fseeki64(file, offset, origin) == 0; }
+namespace {
 int64_t TellFile(FILE* file) { return _ftelli64(file); }
+}  // namespace
 
 FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime) {
     FILETIME local = {}, utc = {};
@@ -254,7 +256,9 @@ std::wstring ErrorText(int errorNumber) { return _wcserror(errorNumber); }
 FILE* OpenFile(const wchar_t* path, const wchar_t* mode) { return _wfsopen(path, mode, _SH_DENYNO); }
 #else
 bool SeekFile(FILE* file, int64_t offset, int origin) { return fseeko(file, offset, origin) == 0; }
+namespace {
 int64_t TellFile(FILE* file) { return ftello(file); }
+}  // namespace
 
 FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime) {
     std::tm local = {};
@@ -281,6 +285,12 @@ FILE* OpenFile(const wchar_t* path, const wchar_t* mode) {
     return std::fopen(narrowPath.c_str(), narrowMode.c_str());
 }
 #endif
+
+int64_t FileSize(FILE* file) {
+    if (!SeekFile(file, 0, SEEK_END)) return -1;
+    const int64_t size = TellFile(file);
+    return SeekFile(file, 0, SEEK_SET) ? size : -1;
+}
 
 #ifdef _WIN32
 namespace {

@@ -64,9 +64,10 @@ std::wstring ErrorText(int errorNumber);
 // and delete). On failure returns null with errno set.
 FILE* OpenFile(const wchar_t* path, const wchar_t* mode);
 
-// 64-bit positions in stdio files; false or −1 on failure.
+// 64-bit positions in stdio files: seeking (false on failure) and the size of a whole file, which
+// leaves the position at the start (−1 on failure).
 bool SeekFile(FILE* file, int64_t offset, int origin);
-int64_t TellFile(FILE* file);
+int64_t FileSize(FILE* file);
 
 // A DOS date and time (local time) as a UTC FILETIME.
 FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime);

@@ -13,8 +13,7 @@ SkinFileResult ReadWholeFile(const wchar_t* path, uint32_t limit, std::vector<un
     bytes.clear();
     FILE* file = Platform::OpenFile(path, L"rb");
     if (file == nullptr) return SkinFileResult::kNotFound;
-    int64_t size = -1;
-    if (Platform::SeekFile(file, 0, SEEK_END)) size = Platform::TellFile(file);
+    const int64_t size = Platform::FileSize(file);
     SkinFileResult result = SkinFileResult::kOk;
     if (size <= 0) {
         result = size == 0 ? SkinFileResult::kEmpty : SkinFileResult::kUnreadable;
@@ -22,7 +21,7 @@ SkinFileResult ReadWholeFile(const wchar_t* path, uint32_t limit, std::vector<un
         result = SkinFileResult::kTooLarge;
     } else {
         bytes.resize(static_cast<size_t>(size));
-        if (!Platform::SeekFile(file, 0, SEEK_SET) || std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+        if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
             bytes.clear();
             result = SkinFileResult::kUnreadable;
         }

@@ -59,9 +59,8 @@ std::unique_ptr<ZipSource> ZipSource::OpenFile(const wchar_t* path) {
     if (path == nullptr) return nullptr;
     FILE* file = Platform::OpenFile(path, L"rb");
     if (file == nullptr) return nullptr;
-    int64_t size = -1;
-    if (Platform::SeekFile(file, 0, SEEK_END)) size = Platform::TellFile(file);
-    if (size < 0 || !Platform::SeekFile(file, 0, SEEK_SET)) {
+    const int64_t size = Platform::FileSize(file);
+    if (size < 0) {
         std::fclose(file);
         return nullptr;
     }
