@@ -3,6 +3,8 @@
 // (11 left, 22 right; 3 when nobody clicks within 30 s).
 #include <windows.h>
 
+#include "ui/core/gdi_handles.h"
+
 namespace {
 
 constexpr int kWidth = 400;
@@ -14,21 +16,19 @@ constexpr UINT_PTR kGiveUpTimer = 1;
 
 void FillColour(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     const RECT rect = {left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const Tovik::ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush.get());
 }
 
 void PaintTitle(HDC dc) {
-    HFONT font = CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                             ANTIALIASED_QUALITY, 0, L"Microsoft YaHei");
-    HGDIOBJ old = SelectObject(dc, font);
+    const Tovik::ScopedGdiObject<HFONT> font(CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                                         DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
+                                                         L"Microsoft YaHei"));
+    const Tovik::ScopedSelectObject selected(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const wchar_t title[] = L"Corvana\x5728\x7EBF\x5B89\x88C5\x7A0B\x5E8F";
     TextOutW(dc, 10, 14, title, ARRAYSIZE(title) - 1);
-    SelectObject(dc, old);
-    DeleteObject(font);
 }
 
 void Paint(HWND window) {

@@ -184,9 +184,9 @@ TEST(SkinFontTable, UnknownIdsAndForeignHandlesGiveTheDefaultFont) {
     ASSERT_NE(defaultHandle, nullptr);
     EXPECT_EQ(manager.FontHandleById(-1), defaultHandle);
     EXPECT_EQ(manager.FontHandleById(42), defaultHandle);
-    const HFONT foreign = CreateFontW(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
-    EXPECT_EQ(manager.FontInfoByHandle(foreign), manager.DefaultFontInfo());
-    DeleteObject(foreign);
+    const ScopedGdiObject<HFONT> foreign(
+        CreateFontW(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    EXPECT_EQ(manager.FontInfoByHandle(foreign.get()), manager.DefaultFontInfo());
     EXPECT_EQ(manager.FontInfoById(7), manager.DefaultFontInfo());
 }
 

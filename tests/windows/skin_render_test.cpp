@@ -275,15 +275,14 @@ TEST(SkinRenderHelpers, AdjustColorAndArgbBitmaps) {
     EXPECT_TRUE(Near(CSkinRender::AdjustColor(0x40FF0000, 180, 0, 100), 0x40808080, 2));
     Canvas canvas(1, 1);
     uint32_t* bits = nullptr;
-    HBITMAP bitmap = CSkinRender::CreateArgbBitmap(canvas.dc(), 7, 3, &bits);
-    ASSERT_NE(bitmap, nullptr);
+    const ScopedGdiObject<HBITMAP> bitmap(CSkinRender::CreateArgbBitmap(canvas.dc(), 7, 3, &bits));
+    ASSERT_NE(bitmap.get(), nullptr);
     ASSERT_NE(bits, nullptr);
     BITMAP info = {};
-    GetObjectW(bitmap, sizeof info, &info);
+    GetObjectW(bitmap.get(), sizeof info, &info);
     EXPECT_EQ(info.bmWidth, 7);
     EXPECT_EQ(info.bmHeight, 3);
     EXPECT_EQ(info.bmBitsPixel, 32);
-    DeleteObject(bitmap);
 }
 
 }  // namespace

@@ -3,22 +3,16 @@
 
 #include <cstdlib>
 
-#include "ui/core/gdi_handles.h"
 #include "ui/core/paint_manager_ui.h"
 
 namespace TestSupport {
 
-Canvas::Canvas(int width, int height, uint32_t fill) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = Tovik::CreateTopDownDib(width, height, reinterpret_cast<void**>(&bits_));
-    old_ = SelectObject(dc_, bitmap_);
+Canvas::Canvas(int width, int height, uint32_t fill)
+    : width_(width),
+      height_(height),
+      bitmap_(Tovik::CreateTopDownDib(width, height, reinterpret_cast<void**>(&bits_))),
+      selected_(dc_.get(), bitmap_.get()) {
     for (int i = 0; i < width * height; ++i) bits_[i] = fill;
-}
-
-Canvas::~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
 }
 
 uint32_t Canvas::Pixel(int x, int y) const {

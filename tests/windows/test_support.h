@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/portable/zip_builder.h"
+#include "ui/core/gdi_handles.h"
 
 namespace TestSupport {
 
@@ -16,11 +17,10 @@ namespace TestSupport {
 class Canvas {
 public:
     Canvas(int width, int height, uint32_t fill = 0xFFFFFFFF);
-    ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
     // The colour at (x, y) as 0xFFRRGGBB: GDI leaves the alpha byte of a canvas undefined.
@@ -31,10 +31,10 @@ public:
 private:
     int width_;
     int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
     uint32_t* bits_ = nullptr;
+    Tovik::ScopedMemoryDC dc_;
+    Tovik::ScopedGdiObject<HBITMAP> bitmap_;
+    Tovik::ScopedSelectObject selected_;
 };
 
 // Serves skin files from an archive in memory until destroyed, then returns to folder mode.

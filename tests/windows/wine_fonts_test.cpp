@@ -12,22 +12,14 @@ using TestSupport::Canvas;
 
 class FontScope {
 public:
-    FontScope(HDC dc, const wchar_t* face, int height) : dc_(dc) {
-        font_ = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                            ANTIALIASED_QUALITY, 0, face);
-        old_ = SelectObject(dc_, font_);
-    }
-    ~FontScope() {
-        SelectObject(dc_, old_);
-        DeleteObject(font_);
-    }
-    FontScope(const FontScope&) = delete;
-    FontScope& operator=(const FontScope&) = delete;
+    FontScope(HDC dc, const wchar_t* face, int height)
+        : font_(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                            ANTIALIASED_QUALITY, 0, face)),
+          selected_(dc, font_.get()) {}
 
 private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ old_;
+    Tovik::ScopedGdiObject<HFONT> font_;
+    Tovik::ScopedSelectObject selected_;
 };
 
 const wchar_t kTitle[] = L"Corvana\x5728\x7EBF\x5B89\x88C5\x7A0B\x5E8F";

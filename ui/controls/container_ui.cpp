@@ -1,33 +1,22 @@
 // CContainerUI: child list and item operations, the default (non-stacking) placement, floating
-// children, scroll bars and scrolling, painting with clips, hit testing and event routing.
+// children, attributes, painting with clips, hit testing and event routing.
 #include "ui/controls/container_ui.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cwchar>
 
 #include "support/platform.h"
-#include "ui/controls/attribute_values.h"
+#include "ui/controls/attribute_table.h"
+#include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
-namespace {
-
-int Clamp(int value, int low, int high) { return std::max(low, std::min(value, high)); }
-
-bool Meets(const RECT& a, const RECT& b) {
-    RECT common;
-    return IntersectRect(&common, &a, &b) != FALSE;
-}
-
-}  // namespace
 
 CContainerUI::~CContainerUI() {
     defersChildDeletion_ = false;
     RemoveAllItems();
-    delete verticalBar_;
-    delete horizontalBar_;
 }
 
 void* CContainerUI::QueryControlInterface(const wchar_t* name) {
@@ -39,8 +28,9 @@ void* CContainerUI::QueryControlInterface(const wchar_t* name) {
 
 void CContainerUI::AttachToManager(CPaintManagerUI* manager, CControlUI* parent, bool initialise) {
     for (int i = 0; i < items_.GetSize(); ++i) static_cast<CControlUI*>(items_[i])->AttachToManager(manager, this, initialise);
-    if (verticalBar_ != nullptr) verticalBar_->AttachToManager(manager, this, initialise);
-    if (horizontalBar_ != nullptr) horizontalBar_->AttachToManager(manager, this, initialise);
+    for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
+        if (bar != nullptr) bar->AttachToManager(manager, this, initialise);
+    }
     CControlUI::AttachToManager(manager, parent, initialise);
 }
 
@@ -76,9 +66,9 @@ void CContainerUI::Dispose(CControlUI* child) {
     if (!ownsChildren_) return;
     if (defersChildDeletion_ && manager_ != nullptr) {
         manager_->DeleteLater(child);
-    } else {
-        delete child;
+        return;
     }
+    const std::unique_ptr<CControlUI> removed(child);
 }
 
 bool CContainerUI::RemoveItem(CControlUI* control) {
@@ -161,17 +151,17 @@ int CContainerUI::FindSelectableItem(int index, bool forward) const {
 
 // ---- Geometry ----
 
+RECT CContainerUI::InsetRect() const { return Inset(item_, GetInset()); }
+
 RECT CContainerUI::ClientRect() const {
-    const RECT inset = GetInset();
-    RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right, item_.bottom - inset.bottom};
+    RECT rc = InsetRect();
     if (IsBarVisible(verticalBar_)) rc.right -= verticalBar_->GetFixedWidth();
     if (IsBarVisible(horizontalBar_)) rc.bottom -= horizontalBar_->GetFixedHeight();
     return rc;
 }
 
 RECT CContainerUI::GetContentRect() {
-    const RECT inset = GetInset();
-    RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right, item_.bottom - inset.bottom};
+    RECT rc = InsetRect();
     if (IsBarVisible(verticalBar_)) {
         rc.top -= verticalBar_->GetScrollPos();
         rc.bottom += verticalBar_->GetScrollRange();
@@ -188,8 +178,7 @@ RECT CContainerUI::GetContentRect() {
 void CContainerUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
     if (items_.GetSize() == 0) return;
-    const RECT inset = GetInset();
-    RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right, item_.bottom - inset.bottom};
+    RECT rc = InsetRect();
     if (IsBarVisible(verticalBar_)) {
         rc.top -= verticalBar_->GetScrollPos();
         rc.right -= verticalBar_->GetFixedWidth();
@@ -207,8 +196,8 @@ void CContainerUI::SetPosition(RECT rect, bool invalidate) {
             PlaceFloatingChild(i);
             continue;
         }
-        const int width = Clamp(rc.right - rc.left, child->GetMinWidth(), child->GetMaxWidth());
-        const int height = Clamp(rc.bottom - rc.top, child->GetMinHeight(), child->GetMaxHeight());
+        const int width = Clamp(Width(rc), child->GetMinWidth(), child->GetMaxWidth());
+        const int height = Clamp(Height(rc), child->GetMinHeight(), child->GetMaxHeight());
         child->SetPosition({rc.left, rc.top, rc.left + width, rc.top + height}, false);
     }
 }
@@ -216,7 +205,7 @@ void CContainerUI::SetPosition(RECT rect, bool invalidate) {
 void CContainerUI::PlaceFloatingChild(int index) {
     CControlUI* child = ItemAt(index);
     if (child == nullptr || !child->IsVisible() || !child->IsFloat()) return;
-    const int width = item_.right - item_.left, height = item_.bottom - item_.top;
+    const int width = Width(item_), height = Height(item_);
     const SIZE offset = child->GetFixedOffset();
     const int w = child->GetFixedWidth(), h = child->GetFixedHeight();
     const UINT align = child->GetFloatAlign();
@@ -239,8 +228,8 @@ void CContainerUI::PlaceFloatingChild(int index) {
 
 void CContainerUI::MoveBy(int dx, int dy, bool invalidate) {
     CControlUI::MoveBy(dx, dy, invalidate);
-    for (CScrollBarUI* bar : {verticalBar_, horizontalBar_}) {
-        if (IsBarVisible(bar)) bar->MoveBy(dx, dy, false);
+    for (const std::unique_ptr<CScrollBarUI>* bar : {&verticalBar_, &horizontalBar_}) {
+        if (IsBarVisible(*bar)) (*bar)->MoveBy(dx, dy, false);
     }
     for (int i = 0; i < items_.GetSize(); ++i) {
         if (ItemAt(i)->IsVisible()) ItemAt(i)->MoveBy(dx, dy, false);
@@ -268,7 +257,7 @@ void CContainerUI::SetEnabled(bool enabled) {
 }
 
 void CContainerUI::SetMouseEnabled(bool enabled) {
-    for (CScrollBarUI* bar : {verticalBar_, horizontalBar_}) {
+    for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
         if (bar != nullptr) bar->SetMouseEnabled(enabled);
     }
     CControlUI::SetMouseEnabled(enabled);
@@ -282,222 +271,52 @@ void CContainerUI::ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value) {
     bar->ApplyAttributeString(style != nullptr ? style : value);
 }
 
+// "childalign" and "childvalign" match their names and values in exact case; an unknown value
+// changes nothing.
 void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
     if (name == nullptr || value == nullptr) return;
-    const auto is = [name](const wchar_t* expected) { return Platform::EqualsIgnoringAsciiCase(name, expected); };
-    if (is(L"inset")) {
-        SetInset(ParseRect(value));
-    } else if (is(L"mousechild")) {
-        SetChildrenTakeMouse(ParseBool(value));
-    } else if (is(L"vscrollbar")) {
-        EnableScrollBars(ParseBool(value), horizontalBar_ != nullptr);
-    } else if (is(L"hscrollbar")) {
-        EnableScrollBars(verticalBar_ != nullptr, ParseBool(value));
-    } else if (is(L"vscrollbarstyle")) {
-        verticalBarStyle_ = value;
-        EnableScrollBars(true, horizontalBar_ != nullptr);
-        ApplyBarStyle(verticalBar_, value);
-    } else if (is(L"hscrollbarstyle")) {
-        horizontalBarStyle_ = value;
-        EnableScrollBars(verticalBar_ != nullptr, true);
-        ApplyBarStyle(horizontalBar_, value);
-    } else if (is(L"childpadding")) {
-        SetChildPadding(ParseInt(value));
-    } else if (std::wcscmp(name, L"childalign") == 0) {
-        if (std::wcscmp(value, L"left") == 0) childAlign_ = 0;
-        else if (std::wcscmp(value, L"center") == 0) childAlign_ = 1;
-        else if (std::wcscmp(value, L"right") == 0) childAlign_ = 2;
-    } else if (std::wcscmp(name, L"childvalign") == 0) {
-        if (std::wcscmp(value, L"top") == 0) childVAlign_ = 0;
-        else if (std::wcscmp(value, L"vcenter") == 0) childVAlign_ = 4;
-        else if (std::wcscmp(value, L"bottom") == 0) childVAlign_ = 8;
-    } else if (is(L"scrollstepsize")) {
-        const int step = ParseInt(value);
-        if (step > 0) scrollStep_ = step;
-    } else {
-        CControlUI::SetAttribute(name, value);
-    }
-}
-
-// ---- Scroll bars and scrolling ----
-
-CScrollBarUI* CContainerUI::GetVScrollBar() const { return verticalBar_; }
-CScrollBarUI* CContainerUI::GetHScrollBar() const { return horizontalBar_; }
-
-void CContainerUI::EnableScrollBars(bool vertical, bool horizontal) {
-    const auto enable = [this](CScrollBarUI*& bar, bool on, bool isHorizontal, const wchar_t* className) {
-        if (!on) {
-            delete bar;
-            bar = nullptr;
-            return;
-        }
-        if (bar != nullptr) return;
-        bar = new CScrollBarUI;
-        bar->SetHorizontal(isHorizontal);
-        bar->SetOwner(this);
-        bar->AttachToManager(manager_, nullptr, false);
-        if (manager_ != nullptr) {
-            if (const wchar_t* defaults = manager_->DefaultAttributesFor(className)) bar->ApplyAttributeString(defaults);
-        }
+    using Row = TAttributeRow<CContainerUI>;
+    static const Row kRows[] = {
+        {L"inset", [](CContainerUI& c, const wchar_t* v) { c.SetInset(ParseRect(v)); }},
+        {L"mousechild", [](CContainerUI& c, const wchar_t* v) { c.SetChildrenTakeMouse(ParseBool(v)); }},
+        {L"vscrollbar",
+         [](CContainerUI& c, const wchar_t* v) { c.EnableScrollBars(ParseBool(v), c.horizontalBar_ != nullptr); }},
+        {L"hscrollbar",
+         [](CContainerUI& c, const wchar_t* v) { c.EnableScrollBars(c.verticalBar_ != nullptr, ParseBool(v)); }},
+        {L"vscrollbarstyle",
+         [](CContainerUI& c, const wchar_t* v) {
+             c.verticalBarStyle_ = v;
+             c.EnableScrollBars(true, c.horizontalBar_ != nullptr);
+             c.ApplyBarStyle(c.verticalBar_.get(), v);
+         }},
+        {L"hscrollbarstyle",
+         [](CContainerUI& c, const wchar_t* v) {
+             c.horizontalBarStyle_ = v;
+             c.EnableScrollBars(c.verticalBar_ != nullptr, true);
+             c.ApplyBarStyle(c.horizontalBar_.get(), v);
+         }},
+        {L"childpadding", [](CContainerUI& c, const wchar_t* v) { c.SetChildPadding(ParseInt(v)); }},
+        {L"childalign",
+         [](CContainerUI& c, const wchar_t* v) {
+             if (std::wcscmp(v, L"left") == 0) c.childAlign_ = ChildAlignLeft;
+             else if (std::wcscmp(v, L"center") == 0) c.childAlign_ = ChildAlignCenter;
+             else if (std::wcscmp(v, L"right") == 0) c.childAlign_ = ChildAlignRight;
+         },
+         true},
+        {L"childvalign",
+         [](CContainerUI& c, const wchar_t* v) {
+             if (std::wcscmp(v, L"top") == 0) c.childVAlign_ = ChildVAlignTop;
+             else if (std::wcscmp(v, L"vcenter") == 0) c.childVAlign_ = ChildVAlignCenter;
+             else if (std::wcscmp(v, L"bottom") == 0) c.childVAlign_ = ChildVAlignBottom;
+         },
+         true},
+        {L"scrollstepsize",
+         [](CContainerUI& c, const wchar_t* v) {
+             const int step = ParseInt(v);
+             if (step > 0) c.scrollStep_ = step;
+         }},
     };
-    enable(verticalBar_, vertical, false, L"VScrollBar");
-    enable(horizontalBar_, horizontal, true, L"HScrollBar");
-    RequestLayout();
-}
-
-SIZE CContainerUI::GetScrollOffset() const {
-    return SIZE{IsBarVisible(horizontalBar_) ? horizontalBar_->GetScrollPos() : 0,
-                IsBarVisible(verticalBar_) ? verticalBar_->GetScrollPos() : 0};
-}
-
-SIZE CContainerUI::GetScrollExtent() const {
-    return SIZE{IsBarVisible(horizontalBar_) ? horizontalBar_->GetScrollRange() : 0,
-                IsBarVisible(verticalBar_) ? verticalBar_->GetScrollRange() : 0};
-}
-
-void CContainerUI::SetScrollOffset(SIZE offset, bool notify) {
-    int dx = 0, dy = 0;
-    if (IsBarVisible(verticalBar_)) {
-        const int before = verticalBar_->GetScrollPos();
-        verticalBar_->SetScrollPos(offset.cy);
-        dy = verticalBar_->GetScrollPos() - before;
-    }
-    if (IsBarVisible(horizontalBar_)) {
-        const int before = horizontalBar_->GetScrollPos();
-        horizontalBar_->SetScrollPos(offset.cx);
-        dx = horizontalBar_->GetScrollPos() - before;
-    }
-    if (dx == 0 && dy == 0) return;
-    for (int i = 0; i < items_.GetSize(); ++i) {
-        CControlUI* child = ItemAt(i);
-        if (!child->IsVisible() || child->IsFloat()) continue;
-        RECT position = child->GetPosition();
-        OffsetRect(&position, -dx, -dy);
-        child->SetPosition(position, true);
-    }
-    RequestRepaint();
-    if (notify && verticalBar_ != nullptr && manager_ != nullptr) {
-        const int line = verticalBar_->GetLineSize();
-        manager_->SendNotify(this, L"scroll", static_cast<WPARAM>((verticalBar_->GetScrollPos() + line) / line), 0);
-    }
-}
-
-void CContainerUI::SetScrollStep(int step) { scrollStep_ = step; }
-int CContainerUI::GetScrollStep() const { return Scale(scrollStep_); }
-
-int CContainerUI::VerticalLineStep() const {
-    if (GetScrollStep() != 0) return GetScrollStep();
-    return manager_ != nullptr ? manager_->DefaultFontInfo()->metrics.tmHeight + 8 : 8;
-}
-
-void CContainerUI::ScrollLineUp() {
-    SIZE offset = GetScrollOffset();
-    offset.cy -= VerticalLineStep();
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollLineDown() {
-    SIZE offset = GetScrollOffset();
-    offset.cy += VerticalLineStep();
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollPageUp() {
-    SIZE offset = GetScrollOffset();
-    offset.cy -= ClientRect().bottom - ClientRect().top;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollPageDown() {
-    SIZE offset = GetScrollOffset();
-    offset.cy += ClientRect().bottom - ClientRect().top;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollToTop() {
-    SIZE offset = GetScrollOffset();
-    offset.cy = 0;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollToBottom() {
-    if (manager_ != nullptr && manager_->GetPaintWindow() != nullptr) UpdateWindow(manager_->GetPaintWindow());
-    SIZE offset = GetScrollOffset();
-    offset.cy = GetScrollExtent().cy;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollLineLeft() {
-    SIZE offset = GetScrollOffset();
-    offset.cx -= GetScrollStep() != 0 ? GetScrollStep() : 8;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollLineRight() {
-    SIZE offset = GetScrollOffset();
-    offset.cx += GetScrollStep() != 0 ? GetScrollStep() : 8;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollPageLeft() {
-    SIZE offset = GetScrollOffset();
-    offset.cx -= ClientRect().right - ClientRect().left;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollPageRight() {
-    SIZE offset = GetScrollOffset();
-    offset.cx += ClientRect().right - ClientRect().left;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollToLeftEnd() {
-    SIZE offset = GetScrollOffset();
-    offset.cx = 0;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::ScrollToRightEnd() {
-    if (manager_ != nullptr && manager_->GetPaintWindow() != nullptr) UpdateWindow(manager_->GetPaintWindow());
-    SIZE offset = GetScrollOffset();
-    offset.cx = GetScrollExtent().cx;
-    SetScrollOffset(offset);
-}
-
-void CContainerUI::UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement) {
-    if (bar == nullptr) return;
-    if (overflow > 0 && !bar->IsVisible()) {
-        bar->SetVisible(true);
-        bar->SetScrollRange(overflow);
-        bar->SetScrollPos(0);
-        SetPosition(item_, true);
-        return;
-    }
-    if (!bar->IsVisible()) return;
-    if (overflow > 0) {
-        bar->SetPosition(placement, true);
-        if (bar->GetScrollRange() != overflow) {
-            const int before = bar->GetScrollPos();
-            bar->SetScrollRange(std::abs(overflow));
-            if (bar->GetScrollPos() < before) SetPosition(item_, true);
-        }
-        return;
-    }
-    bar->SetVisible(false);
-    bar->SetScrollPos(0);
-    bar->SetScrollRange(0);
-    SetPosition(item_, true);
-}
-
-void CContainerUI::UpdateScrollBars(RECT rect, int requiredWidth, int requiredHeight) {
-    if (horizontalBar_ != nullptr) {
-        UpdateOneBar(horizontalBar_, requiredWidth - (rect.right - rect.left),
-                     {rect.left, rect.bottom, rect.right, rect.bottom + horizontalBar_->GetFixedHeight()});
-    }
-    if (verticalBar_ != nullptr) {
-        UpdateOneBar(verticalBar_, requiredHeight - (rect.bottom - rect.top),
-                     {rect.right, rect.top, rect.right + verticalBar_->GetFixedWidth(), rect.bottom});
-    }
+    if (!ApplyAttributeRow(kRows, *this, name, value)) CControlUI::SetAttribute(name, value);
 }
 
 // ---- Events ----
@@ -559,7 +378,7 @@ CControlUI* CContainerUI::LocateControl(FindControlProc callback, void* data, UI
     if (flags & FindMeFirst) {
         if (CControlUI* found = testSelf()) return found;
     }
-    for (CScrollBarUI* bar : {verticalBar_, horizontalBar_}) {
+    for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
         if (bar == nullptr) continue;
         if (CControlUI* found = bar->LocateControl(callback, data, selfFlags)) return found;
     }
@@ -582,30 +401,36 @@ bool CContainerUI::PaintContent(HDC dc, const RECT& area, CControlUI* stop) {
     CSkinClip clip;
     CSkinRender::ClipToRect(dc, visible, clip);
     CControlUI::PaintContent(dc, visible, stop);
-    if (items_.GetSize() > 0) {
-        const RECT client = ClientRect();
-        RECT inside;
-        const bool clientMet = IntersectRect(&inside, &area, &client) != FALSE;
-        CSkinClip childClip;
-        if (clientMet) CSkinRender::ClipToRect(dc, inside, childClip);
-        for (int i = 0; i < items_.GetSize(); ++i) {
-            CControlUI* child = ItemAt(i);
-            if (child == stop) return false;
-            if (!child->IsVisible() || !Meets(area, child->GetPosition())) continue;
-            if (child->IsFloat()) {
-                if (!Meets(item_, child->GetPosition())) continue;
-                if (clientMet) CSkinRender::UseOldClipBegin(dc, childClip);
-                const bool painted = child->Paint(dc, area, stop);
-                if (clientMet) CSkinRender::UseOldClipEnd(dc, childClip);
-                if (!painted) return false;
-            } else if (clientMet && Meets(client, child->GetPosition())) {
-                if (!child->Paint(dc, area, stop)) return false;
-            }
+    if (items_.GetSize() > 0 && !PaintChildren(dc, area, stop)) return false;
+    return PaintBars(dc, area, stop);
+}
+
+// Children are clipped to the client area, floating ones only to the container.
+bool CContainerUI::PaintChildren(HDC dc, const RECT& area, CControlUI* stop) {
+    const RECT client = ClientRect();
+    RECT inside;
+    const bool clientMet = IntersectRect(&inside, &area, &client) != FALSE;
+    CSkinClip childClip;
+    if (clientMet) CSkinRender::ClipToRect(dc, inside, childClip);
+    for (int i = 0; i < items_.GetSize(); ++i) {
+        CControlUI* child = ItemAt(i);
+        if (child == stop) return false;
+        if (!child->IsVisible() || !Meets(area, child->GetPosition())) continue;
+        if (child->IsFloat()) {
+            if (!Meets(item_, child->GetPosition())) continue;
+            const ScopedOldClip containerClip(dc, clientMet ? &childClip : nullptr);
+            if (!child->Paint(dc, area, stop)) return false;
+        } else if (clientMet && Meets(client, child->GetPosition())) {
+            if (!child->Paint(dc, area, stop)) return false;
         }
     }
+    return true;
+}
+
+bool CContainerUI::PaintBars(HDC dc, const RECT& area, CControlUI* stop) {
     bool result = true;
-    for (CScrollBarUI* bar : {verticalBar_, horizontalBar_}) {
-        if (!IsBarVisible(bar)) continue;
+    for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
+        if (bar == nullptr || !bar->IsVisible()) continue;
         if (bar == stop) return false;
         if (Meets(area, bar->GetPosition())) result = bar->Paint(dc, area, stop);
     }

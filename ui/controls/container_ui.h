@@ -2,14 +2,28 @@
 // between children, child alignment, optional scroll bars with keyboard and wheel scrolling,
 // floating children, clipping while painting, and the rules for removing and deleting children.
 // A container that owns its children deletes the ones it removes (through the paint manager's
-// delayed clean-up when it defers deletion).
+// delayed clean-up when it defers deletion); it always owns its scroll bars.
+// Sources: container_ui.cpp (items, geometry, attributes, events, search, painting),
+// container_ui_stack.cpp (the stacking passes of the layouts), container_ui_scroll.cpp (scroll
+// bars and scrolling).
 #pragma once
+
+#include <memory>
 
 #include "ui/controls/control_ui.h"
 #include "ui/controls/scroll_bar_ui.h"
 #include "ui/core/ptr_array_ui.h"
 
 namespace Tovik {
+
+// Child alignment ("childalign" across a vertical stack, "childvalign" across a horizontal one),
+// as the text-format bits they equal.
+constexpr UINT ChildAlignLeft = 0;
+constexpr UINT ChildAlignCenter = 1;
+constexpr UINT ChildAlignRight = 2;
+constexpr UINT ChildVAlignTop = 0;
+constexpr UINT ChildVAlignCenter = 4;
+constexpr UINT ChildVAlignBottom = 8;
 
 class IContainerUI {
 public:
@@ -92,6 +106,7 @@ public:
     virtual void ScrollToLeftEnd();
     virtual void ScrollToRightEnd();
     virtual void EnableScrollBars(bool vertical, bool horizontal);
+    // Borrowed: the container owns its bars.
     virtual CScrollBarUI* GetVScrollBar() const;
     virtual CScrollBarUI* GetHScrollBar() const;
     virtual void PlaceFloatingChild(int index);
@@ -100,12 +115,19 @@ public:
 protected:
     // The item rectangle less the inset and the visible bars.
     RECT ClientRect() const;
-    bool IsBarVisible(const CScrollBarUI* bar) const { return bar != nullptr && bar->IsVisible(); }
+    // The item rectangle less the inset.
+    RECT InsetRect() const;
+    static bool IsBarVisible(const std::unique_ptr<CScrollBarUI>& bar) { return bar != nullptr && bar->IsVisible(); }
     void Dispose(CControlUI* child);
+    // False when painting reached `stop`.
+    bool PaintChildren(HDC dc, const RECT& area, CControlUI* stop);
+    bool PaintBars(HDC dc, const RECT& area, CControlUI* stop);
     void ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value);
     int VerticalLineStep() const;
+    // Moves one coordinate of the scroll offset to `position`, keeping the other.
+    void ScrollOffsetTo(bool vertical, int position);
     void UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement);
-    // The measuring and placing passes of the stacking layouts, top to bottom or left to right.
+    // Stacks the children top to bottom or left to right: the vertical and horizontal layouts.
     void StackChildren(bool vertical);
 
     CPtrArrayUI items_;
@@ -117,8 +139,8 @@ protected:
     bool defersChildDeletion_ = true;
     bool childrenTakeMouse_ = true;
     int scrollStep_ = 0;
-    CScrollBarUI* verticalBar_ = nullptr;    // owned
-    CScrollBarUI* horizontalBar_ = nullptr;  // owned
+    std::unique_ptr<CScrollBarUI> verticalBar_;
+    std::unique_ptr<CScrollBarUI> horizontalBar_;
     CStringUI verticalBarStyle_;
     CStringUI horizontalBarStyle_;
 };

@@ -6,21 +6,16 @@
 
 #include "support/platform.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/resource_catalog_ui.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
-namespace {
-
-bool IsEmptyRect(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-}  // namespace
 
 CControlUI::CControlUI() = default;
 
 CControlUI::~CControlUI() {
     if (!DestroySubscribers.IsEmpty()) DestroySubscribers.Invoke(this);
-    for (int i = 0; i < customAttributes_.GetSize(); ++i) delete static_cast<CStringUI*>(customAttributes_.GetValueAt(i));
     if (manager_ != nullptr) manager_->ForgetControl(this);
 }
 
@@ -79,7 +74,7 @@ const RECT& CControlUI::GetPosition() const { return item_; }
 void CControlUI::SetPosition(RECT rect, bool invalidate) {
     if (rect.right < rect.left) rect.right = rect.left;
     if (rect.bottom < rect.top) rect.bottom = rect.top;
-    RECT area = IsEmptyRect(item_) ? rect : item_;
+    RECT area = HasNoArea(item_) ? rect : item_;
     item_ = rect;
     if (manager_ == nullptr) return;
     if (!inSizeNotification_) {
@@ -277,7 +272,7 @@ void CControlUI::DispatchEvent(TInputEventUI& event) {
 void CControlUI::HandleEvent(TInputEventUI& event) {
     switch (event.type) {
     case EventSetCursor:
-        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(cursor_ != 0 ? cursor_ : 32512)));
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(cursor_ != 0 ? cursor_ : WORD{CursorArrow})));
         return;
     case EventSetFocus:
         focused_ = true;

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "ui/core/string_map_ui.h"
+#include "ui/core/owning_string_map_ui.h"
 #include "ui/core/string_ui.h"
 #include "ui/core/ui_events.h"
 
@@ -19,6 +19,24 @@ class CPaintManagerUI;
 // Input flags.
 constexpr UINT FlagTabStop = 0x1;
 constexpr UINT FlagSetCursor = 0x2;
+
+// The system cursors a control may ask for ("cursor"), by their resource ids.
+enum CursorId : WORD {
+    CursorArrow = 32512,
+    CursorIBeam = 32513,
+    CursorWait = 32514,
+    CursorCross = 32515,
+    CursorUpArrow = 32516,
+    CursorSize = 32640,
+    CursorIcon = 32641,
+    CursorSizeNwse = 32642,
+    CursorSizeNesw = 32643,
+    CursorSizeWe = 32644,
+    CursorSizeNs = 32645,
+    CursorSizeAll = 32646,
+    CursorNo = 32648,
+    CursorHand = 32649,
+};
 
 struct TFloatRatios {
     double left = 0;
@@ -231,7 +249,15 @@ protected:
     WORD cursor_ = 0;
     SIZE borderRound_ = {};
     RECT borderSides_ = {};
-    CStringMapUI customAttributes_;
+    COwningStringMapUI<CStringUI> customAttributes_;
+
+private:
+    void ApplyAttributeString(const wchar_t* list, int depth);
+    void ApplyPairs(const wchar_t* list);
+    void ApplyStyle(const wchar_t* name, const wchar_t* value);
+    void ApplyVirtualWindow(const wchar_t* name);
+
+    int styleDepth_ = 0;  // of the attribute list being applied, for the "style" attribute
 };
 
 }  // namespace Tovik

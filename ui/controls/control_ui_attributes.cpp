@@ -1,11 +1,12 @@
-// CControlUI's markup attributes: value syntax (booleans, integers, rectangles, sizes, colours),
-// the attribute table, attribute strings with styles, and custom attributes.
+// CControlUI's markup attributes: the attribute table with its irregular rows, attribute strings
+// with styles, and custom attributes.
 #include <cstdlib>
 #include <cwchar>
 
 #include "support/platform.h"
-#include "ui/controls/attribute_values.h"
+#include "ui/controls/attribute_table.h"
 #include "ui/controls/control_ui.h"
+#include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
 
 namespace Tovik {
@@ -19,10 +20,14 @@ struct CursorName {
 };
 
 constexpr CursorName kCursors[] = {
-    {L"arrow", 32512},    {L"ibeam", 32513},    {L"wait", 32514},     {L"cross", 32515},  {L"uparrow", 32516},
-    {L"size", 32640},     {L"icon", 32641},     {L"sizenwse", 32642}, {L"sizenesw", 32643}, {L"sizewe", 32644},
-    {L"sizens", 32645},   {L"sizeall", 32646},  {L"no", 32648},       {L"hand", 32649},
+    {L"arrow", CursorArrow},       {L"ibeam", CursorIBeam},     {L"wait", CursorWait},
+    {L"cross", CursorCross},       {L"uparrow", CursorUpArrow}, {L"size", CursorSize},
+    {L"icon", CursorIcon},         {L"sizenwse", CursorSizeNwse}, {L"sizenesw", CursorSizeNesw},
+    {L"sizewe", CursorSizeWe},     {L"sizens", CursorSizeNs},   {L"sizeall", CursorSizeAll},
+    {L"no", CursorNo},             {L"hand", CursorHand},
 };
+
+constexpr int kMaxStyleNesting = 8;
 
 // Words separated by ',' or ' ' adjust the current float align bits.
 UINT ParseFloatAlign(UINT align, const wchar_t* value) {
@@ -45,144 +50,138 @@ UINT ParseFloatAlign(UINT align, const wchar_t* value) {
     return align;
 }
 
-constexpr int kMaxStyleNesting = 8;
+// "pos": a negative left or top takes the right or bottom as the offset.
+void ApplyPos(CControlUI& control, const wchar_t* value) {
+    const RECT r = ParseRect(value);
+    control.SetFixedOffset(SIZE{r.left >= 0 ? r.left : r.right, r.top >= 0 ? r.top : r.bottom});
+    control.SetFixedWidth(std::labs(r.right - r.left));
+    control.SetFixedHeight(std::labs(r.bottom - r.top));
+}
+
+// "float": four ratios float the control with them; otherwise a boolean.
+void ApplyFloat(CControlUI& control, const wchar_t* value) {
+    if (std::wcschr(value, L',') == nullptr) {
+        control.SetFloat(ParseBool(value));
+        return;
+    }
+    double n[4] = {};
+    ParseFractions(value, n);
+    control.SetFloatRatios(TFloatRatios{n[0], n[1], n[2], n[3]});
+    control.SetFloat(true);
+}
+
+// "bordersize": four side sizes, or one uniform size that clears the side sizes.
+void ApplyBorderSize(CControlUI& control, const wchar_t* value) {
+    if (std::wcschr(value, L',') != nullptr) {
+        control.SetBorderSideSizes(ParseRect(value));
+        return;
+    }
+    control.SetBorderSize(ParseInt(value));
+    control.SetBorderSideSizes(RECT{});
+}
+
+void ApplyCursor(CControlUI& control, const wchar_t* value) {
+    for (const CursorName& cursor : kCursors) {
+        if (Is(value, cursor.name)) control.SetCursorId(cursor.id);
+    }
+}
 
 }  // namespace
 
 void CControlUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
     if (name == nullptr || value == nullptr) return;
     if (Is(name, L"style")) {
-        const wchar_t* style = manager_ != nullptr ? manager_->StyleDefinition(value) : nullptr;
-        if (style != nullptr) {
-            ApplyAttributeString(style);
-        } else {
-            StoreCustomAttribute(name, value);
-        }
-    } else if (Is(name, L"innerstyle")) {
-        ApplyAttributeString(value);
-    } else if (Is(name, L"pos")) {
-        const RECT r = ParseRect(value);
-        SetFixedOffset(SIZE{r.left >= 0 ? r.left : r.right, r.top >= 0 ? r.top : r.bottom});
-        SetFixedWidth(std::labs(r.right - r.left));
-        SetFixedHeight(std::labs(r.bottom - r.top));
-    } else if (Is(name, L"float")) {
-        if (std::wcschr(value, L',') != nullptr) {
-            double n[4] = {};
-            ParseFractions(value, n);
-            SetFloatRatios(TFloatRatios{n[0], n[1], n[2], n[3]});
-            SetFloat(true);
-        } else {
-            SetFloat(ParseBool(value));
-        }
-    } else if (Is(name, L"floatalign")) {
-        SetFloatAlign(ParseFloatAlign(floatAlign_, value));
-    } else if (Is(name, L"padding")) {
-        SetPadding(ParseRect(value));
-    } else if (Is(name, L"gradient")) {
-        SetGradient(value);
-    } else if (Is(name, L"bkcolor") || Is(name, L"bkcolor1")) {
-        SetBkColor(ParseColour(value, true));
-    } else if (Is(name, L"bkcolor2")) {
-        SetBkColor2(ParseColour(value, true));
-    } else if (Is(name, L"bkcolor3")) {
-        SetBkColor3(ParseColour(value, true));
-    } else if (Is(name, L"forecolor")) {
-        SetForeColor(ParseColour(value, true));
-    } else if (Is(name, L"bordercolor")) {
-        SetBorderColor(ParseColour(value, false));
-    } else if (Is(name, L"focusbordercolor")) {
-        SetFocusBorderColor(ParseColour(value, false));
-    } else if (Is(name, L"colorhsl")) {
-        SetColorHSL(ParseBool(value));
-    } else if (Is(name, L"bordersize")) {
-        if (std::wcschr(value, L',') != nullptr) {
-            SetBorderSideSizes(ParseRect(value));
-        } else {
-            SetBorderSize(ParseInt(value));
-            SetBorderSideSizes(RECT{});
-        }
-    } else if (Is(name, L"leftbordersize")) {
-        SetLeftBorderSize(ParseInt(value));
-    } else if (Is(name, L"topbordersize")) {
-        SetTopBorderSize(ParseInt(value));
-    } else if (Is(name, L"rightbordersize")) {
-        SetRightBorderSize(ParseInt(value));
-    } else if (Is(name, L"bottombordersize")) {
-        SetBottomBorderSize(ParseInt(value));
-    } else if (Is(name, L"borderstyle")) {
-        SetBorderStyle(ParseInt(value));
-    } else if (Is(name, L"borderround")) {
-        SetBorderRound(ParseSize(value));
-    } else if (Is(name, L"bkimage")) {
-        SetBkImage(value);
-    } else if (Is(name, L"foreimage")) {
-        SetForeImage(value);
-    } else if (Is(name, L"width")) {
-        SetFixedWidth(ParseInt(value));
-    } else if (Is(name, L"height")) {
-        SetFixedHeight(ParseInt(value));
-    } else if (Is(name, L"minwidth")) {
-        SetMinWidth(ParseInt(value));
-    } else if (Is(name, L"minheight")) {
-        SetMinHeight(ParseInt(value));
-    } else if (Is(name, L"maxwidth")) {
-        SetMaxWidth(ParseInt(value));
-    } else if (Is(name, L"maxheight")) {
-        SetMaxHeight(ParseInt(value));
-    } else if (Is(name, L"name")) {
-        SetName(value);
-    } else if (Is(name, L"drag")) {
-        SetDragEnabled(ParseBool(value));
-    } else if (Is(name, L"drop")) {
-        SetDropEnabled(ParseBool(value));
-    } else if (Is(name, L"resourcetext")) {
-        SetTextFromResource(ParseBool(value));
-    } else if (Is(name, L"richevent")) {
-        SetRichEvent(ParseBool(value));
-    } else if (Is(name, L"text")) {
-        SetText(value);
-    } else if (Is(name, L"tooltip")) {
-        SetToolTip(value);
-    } else if (Is(name, L"userdata")) {
-        SetUserData(value);
-    } else if (Is(name, L"enabled")) {
-        SetEnabled(ParseBool(value));
-    } else if (Is(name, L"mouse")) {
-        SetMouseEnabled(ParseBool(value));
-    } else if (Is(name, L"keyboard")) {
-        SetKeyboardEnabled(ParseBool(value));
-    } else if (Is(name, L"visible")) {
-        SetVisible(ParseBool(value));
-    } else if (Is(name, L"shortcut")) {
-        SetShortcut(value[0]);
-    } else if (Is(name, L"menu")) {
-        SetMenuEnabled(ParseBool(value));
-    } else if (Is(name, L"cursor")) {
-        for (const CursorName& cursor : kCursors) {
-            if (Is(value, cursor.name)) SetCursorId(cursor.id);
-        }
-    } else if (Is(name, L"virtualwnd")) {
-        virtualWindow_ = value;
-        if (manager_ != nullptr) manager_->SetUsesVirtualWindows();
+        ApplyStyle(name, value);
+        return;
+    }
+    using Row = TAttributeRow<CControlUI>;
+    static const Row kRows[] = {
+        {L"innerstyle", [](CControlUI& c, const wchar_t* v) { c.ApplyAttributeString(v, c.styleDepth_); }},
+        {L"pos", ApplyPos},
+        {L"float", ApplyFloat},
+        {L"floatalign", [](CControlUI& c, const wchar_t* v) { c.SetFloatAlign(ParseFloatAlign(c.floatAlign_, v)); }},
+        {L"padding", [](CControlUI& c, const wchar_t* v) { c.SetPadding(ParseRect(v)); }},
+        {L"gradient", [](CControlUI& c, const wchar_t* v) { c.SetGradient(v); }},
+        {L"bkcolor", [](CControlUI& c, const wchar_t* v) { c.SetBkColor(ParseColour(v, true)); }},
+        {L"bkcolor1", [](CControlUI& c, const wchar_t* v) { c.SetBkColor(ParseColour(v, true)); }},
+        {L"bkcolor2", [](CControlUI& c, const wchar_t* v) { c.SetBkColor2(ParseColour(v, true)); }},
+        {L"bkcolor3", [](CControlUI& c, const wchar_t* v) { c.SetBkColor3(ParseColour(v, true)); }},
+        {L"forecolor", [](CControlUI& c, const wchar_t* v) { c.SetForeColor(ParseColour(v, true)); }},
+        {L"bordercolor", [](CControlUI& c, const wchar_t* v) { c.SetBorderColor(ParseColour(v, false)); }},
+        {L"focusbordercolor", [](CControlUI& c, const wchar_t* v) { c.SetFocusBorderColor(ParseColour(v, false)); }},
+        {L"colorhsl", [](CControlUI& c, const wchar_t* v) { c.SetColorHSL(ParseBool(v)); }},
+        {L"bordersize", ApplyBorderSize},
+        {L"leftbordersize", [](CControlUI& c, const wchar_t* v) { c.SetLeftBorderSize(ParseInt(v)); }},
+        {L"topbordersize", [](CControlUI& c, const wchar_t* v) { c.SetTopBorderSize(ParseInt(v)); }},
+        {L"rightbordersize", [](CControlUI& c, const wchar_t* v) { c.SetRightBorderSize(ParseInt(v)); }},
+        {L"bottombordersize", [](CControlUI& c, const wchar_t* v) { c.SetBottomBorderSize(ParseInt(v)); }},
+        {L"borderstyle", [](CControlUI& c, const wchar_t* v) { c.SetBorderStyle(ParseInt(v)); }},
+        {L"borderround", [](CControlUI& c, const wchar_t* v) { c.SetBorderRound(ParseSize(v)); }},
+        {L"bkimage", [](CControlUI& c, const wchar_t* v) { c.SetBkImage(v); }},
+        {L"foreimage", [](CControlUI& c, const wchar_t* v) { c.SetForeImage(v); }},
+        {L"width", [](CControlUI& c, const wchar_t* v) { c.SetFixedWidth(ParseInt(v)); }},
+        {L"height", [](CControlUI& c, const wchar_t* v) { c.SetFixedHeight(ParseInt(v)); }},
+        {L"minwidth", [](CControlUI& c, const wchar_t* v) { c.SetMinWidth(ParseInt(v)); }},
+        {L"minheight", [](CControlUI& c, const wchar_t* v) { c.SetMinHeight(ParseInt(v)); }},
+        {L"maxwidth", [](CControlUI& c, const wchar_t* v) { c.SetMaxWidth(ParseInt(v)); }},
+        {L"maxheight", [](CControlUI& c, const wchar_t* v) { c.SetMaxHeight(ParseInt(v)); }},
+        {L"name", [](CControlUI& c, const wchar_t* v) { c.SetName(v); }},
+        {L"drag", [](CControlUI& c, const wchar_t* v) { c.SetDragEnabled(ParseBool(v)); }},
+        {L"drop", [](CControlUI& c, const wchar_t* v) { c.SetDropEnabled(ParseBool(v)); }},
+        {L"resourcetext", [](CControlUI& c, const wchar_t* v) { c.SetTextFromResource(ParseBool(v)); }},
+        {L"richevent", [](CControlUI& c, const wchar_t* v) { c.SetRichEvent(ParseBool(v)); }},
+        {L"text", [](CControlUI& c, const wchar_t* v) { c.SetText(v); }},
+        {L"tooltip", [](CControlUI& c, const wchar_t* v) { c.SetToolTip(v); }},
+        {L"userdata", [](CControlUI& c, const wchar_t* v) { c.SetUserData(v); }},
+        {L"enabled", [](CControlUI& c, const wchar_t* v) { c.SetEnabled(ParseBool(v)); }},
+        {L"mouse", [](CControlUI& c, const wchar_t* v) { c.SetMouseEnabled(ParseBool(v)); }},
+        {L"keyboard", [](CControlUI& c, const wchar_t* v) { c.SetKeyboardEnabled(ParseBool(v)); }},
+        {L"visible", [](CControlUI& c, const wchar_t* v) { c.SetVisible(ParseBool(v)); }},
+        {L"shortcut", [](CControlUI& c, const wchar_t* v) { c.SetShortcut(v[0]); }},
+        {L"menu", [](CControlUI& c, const wchar_t* v) { c.SetMenuEnabled(ParseBool(v)); }},
+        {L"cursor", ApplyCursor},
+        {L"virtualwnd", [](CControlUI& c, const wchar_t* v) { c.ApplyVirtualWindow(v); }},
+    };
+    if (!ApplyAttributeRow(kRows, *this, name, value)) StoreCustomAttribute(name, value);
+}
+
+// "style": a known style applies its definition, at the depth of the list being applied; any
+// other value is kept as a custom attribute.
+void CControlUI::ApplyStyle(const wchar_t* name, const wchar_t* value) {
+    const wchar_t* style = manager_ != nullptr ? manager_->StyleDefinition(value) : nullptr;
+    if (style != nullptr) {
+        ApplyAttributeString(style, styleDepth_);
     } else {
         StoreCustomAttribute(name, value);
     }
 }
 
+// "virtualwnd": once any control declares one, the manager's notifications carry its name.
+void CControlUI::ApplyVirtualWindow(const wchar_t* name) {
+    virtualWindow_ = name;
+    if (manager_ != nullptr) manager_->SetUsesVirtualWindows();
+}
+
+void CControlUI::ApplyAttributeString(const wchar_t* list) { ApplyAttributeString(list, 0); }
+
 // A list naming a style applies that style (styles may name styles, a few levels deep at most,
 // so a style naming itself cannot recurse forever).
-void CControlUI::ApplyAttributeString(const wchar_t* list) {
-    static int nesting = 0;
-    if (list == nullptr || nesting >= kMaxStyleNesting) return;
+void CControlUI::ApplyAttributeString(const wchar_t* list, int depth) {
+    if (list == nullptr || depth >= kMaxStyleNesting) return;
     if (const wchar_t* style = manager_ != nullptr ? manager_->StyleDefinition(list) : nullptr) {
-        ++nesting;
-        ApplyAttributeString(style);
-        --nesting;
+        ApplyAttributeString(style, depth + 1);
         return;
     }
     CStringUI text(list);
     text.Replace(L"&quot;", L"\"");
-    const wchar_t* p = text.GetData();
+    const int outerDepth = styleDepth_;
+    styleDepth_ = depth;
+    ApplyPairs(text.GetData());
+    styleDepth_ = outerDepth;
+}
+
+// Pairs name="value" separated by one blank or comma, up to the first one that is not.
+void CControlUI::ApplyPairs(const wchar_t* p) {
     for (;;) {
         const wchar_t* equals = std::wcschr(p, L'=');
         if (equals == nullptr || equals[1] != L'"') return;
@@ -203,7 +202,7 @@ void CControlUI::StoreCustomAttribute(const wchar_t* name, const wchar_t* value)
 }
 
 const wchar_t* CControlUI::GetCustomAttribute(const wchar_t* name) {
-    const auto* value = name != nullptr ? static_cast<const CStringUI*>(customAttributes_.Find(name)) : nullptr;
+    const CStringUI* value = name != nullptr ? customAttributes_.Find(name) : nullptr;
     return value != nullptr ? value->GetData() : nullptr;
 }
 

@@ -22,47 +22,58 @@ void LayoutSplitter::SetImmediate(CControlUI& layout, bool immediate) {
     if (immediate && dragging_ && layout.GetPaintManager() != nullptr) layout.GetPaintManager()->RemovePostPaint(&layout);
 }
 
-// The dragged edge follows the mouse while the mouse is on its side of the band; the size stays
-// within the layout's limits and becomes its fixed size.
-void LayoutSplitter::Drag(CControlUI& layout, POINT point) {
+int LayoutSplitter::Extent(const RECT& r) const { return vertical_ ? r.bottom - r.top : r.right - r.left; }
+
+// The dragged edge follows the mouse while the mouse is on its side of the band; false when it
+// stays where it is.
+bool LayoutSplitter::MoveEdge(POINT point) {
     const LONG coordinate = vertical_ ? point.y : point.x;
     const LONG d = coordinate - (vertical_ ? last_.y : last_.x);
     last_ = point;
     LONG& nearEdge = vertical_ ? newRect_.top : newRect_.left;
     LONG& farEdge = vertical_ ? newRect_.bottom : newRect_.right;
-    const RECT before = newRect_;
     if (size_ >= 0) {
-        if ((d > 0 && coordinate < farEdge - size_) || (d < 0 && coordinate > farEdge)) return;
+        if ((d > 0 && coordinate < farEdge - size_) || (d < 0 && coordinate > farEdge)) return false;
         farEdge += d;
     } else {
-        if ((d > 0 && coordinate < nearEdge) || (d < 0 && coordinate > nearEdge - size_)) return;
+        if ((d > 0 && coordinate < nearEdge) || (d < 0 && coordinate > nearEdge - size_)) return false;
         nearEdge += d;
     }
-    const auto extent = [this](const RECT& r) { return vertical_ ? r.bottom - r.top : r.right - r.left; };
+    return true;
+}
+
+// Keeps the new size within the layout's limits; false (and the rectangle of before) when the
+// size was already at the limit it crosses.
+bool LayoutSplitter::ClampToLimits(const CControlUI& layout, const RECT& before) {
     const int minimum = vertical_ ? layout.GetMinHeight() : layout.GetMinWidth();
     const int maximum = vertical_ ? layout.GetMaxHeight() : layout.GetMaxWidth();
-    const auto setExtent = [&](int value) {
-        if (size_ >= 0) {
-            farEdge = nearEdge + value;
-        } else {
-            nearEdge = farEdge - value;
-        }
-    };
-    if (extent(newRect_) <= minimum) {
-        if (extent(before) <= minimum) {
-            newRect_ = before;
-            return;
-        }
-        setExtent(minimum);
-    } else if (extent(newRect_) >= maximum) {
-        if (extent(before) >= maximum) {
-            newRect_ = before;
-            return;
-        }
-        setExtent(maximum);
+    int limit;
+    if (Extent(newRect_) <= minimum) {
+        limit = minimum;
+    } else if (Extent(newRect_) >= maximum) {
+        limit = maximum;
+    } else {
+        return true;
     }
+    if (limit == minimum ? Extent(before) <= minimum : Extent(before) >= maximum) {
+        newRect_ = before;
+        return false;
+    }
+    LONG& nearEdge = vertical_ ? newRect_.top : newRect_.left;
+    LONG& farEdge = vertical_ ? newRect_.bottom : newRect_.right;
+    if (size_ >= 0) {
+        farEdge = nearEdge + limit;
+    } else {
+        nearEdge = farEdge - limit;
+    }
+    return true;
+}
+
+// The dragged size becomes the layout's fixed size; live, the layout moves now, otherwise only
+// the overlay's bands are repainted.
+void LayoutSplitter::Apply(CControlUI& layout, const RECT& before) const {
     CPaintManagerUI* manager = layout.GetPaintManager();
-    const int dragged = extent(newRect_);
+    const int dragged = Extent(newRect_);
     const int stored = manager != nullptr ? manager->GetDpiScaler().Unscale(dragged) : dragged;
     if (vertical_) {
         layout.SetFixedHeight(stored);
@@ -81,6 +92,23 @@ void LayoutSplitter::Drag(CControlUI& layout, POINT point) {
     }
 }
 
+void LayoutSplitter::Drag(CControlUI& layout, POINT point) {
+    const RECT before = newRect_;
+    if (MoveEdge(point) && ClampToLimits(layout, before)) Apply(layout, before);
+}
+
+// State × event → next state and action; an event no line names is not the splitter's (false),
+// and a splitter of size 0 takes no event at all. The band is the dragged one while dragging.
+//   state     event                                  next      action
+//   any       button down on the band, enabled       dragging  remember the point and the layout's
+//                                                              rectangle; the overlay unless live
+//   any       button down off the band, or disabled  same      not taken
+//   idle      mouse move                             idle      not taken
+//   dragging  mouse move                             dragging  Drag: move the edge, clamp, apply
+//   idle      button up                              idle      not taken
+//   dragging  button up                              idle      drop the overlay; the layout takes
+//                                                              the dragged rectangle
+//   any       set cursor on the band, enabled        same      the resize cursor
 bool LayoutSplitter::HandleEvent(CControlUI& layout, const TInputEventUI& event) {
     if (size_ == 0) return false;
     const RECT band = Band(dragging_ ? newRect_ : layout.GetPosition());
@@ -106,7 +134,7 @@ bool LayoutSplitter::HandleEvent(CControlUI& layout, const TInputEventUI& event)
         return true;
     case EventSetCursor:
         if (!layout.IsEnabled() || !PtInRect(&band, event.mouse)) return false;
-        SetCursor(LoadCursorW(nullptr, vertical_ ? IDC_SIZENS : IDC_SIZEWE));
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(vertical_ ? CursorSizeNs : CursorSizeWe)));
         return true;
     default:
         return false;

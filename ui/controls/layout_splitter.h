@@ -28,7 +28,11 @@ public:
 
 private:
     RECT Band(const RECT& rect) const;
+    int Extent(const RECT& rect) const;
     void Drag(CControlUI& layout, POINT point);
+    bool MoveEdge(POINT point);
+    bool ClampToLimits(const CControlUI& layout, const RECT& before);
+    void Apply(CControlUI& layout, const RECT& before) const;
 
     bool vertical_;
     int size_ = 0;

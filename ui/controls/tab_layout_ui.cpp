@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "support/platform.h"
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
 
 namespace Tovik {

@@ -2,7 +2,7 @@
 #include "ui/controls/vertical_layout_ui.h"
 
 #include "support/platform.h"
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 
 namespace Tovik {
 

@@ -1,7 +1,11 @@
-// Small owners for GDI objects and paired calls, so a handle is released on every path.
+// Small owners for GDI objects and paired calls, so a handle is released on every path: DIB
+// sections, memory and window device contexts, selected objects, any GDI object, private font
+// registrations and the GDI+ session.
 #pragma once
 
 #include <windows.h>
+
+#include <vector>
 
 namespace Tovik {
 
@@ -52,16 +56,76 @@ template <typename Handle>
 class ScopedGdiObject {
 public:
     explicit ScopedGdiObject(Handle handle = nullptr) : handle_(handle) {}
-    ~ScopedGdiObject() {
-        if (handle_ != nullptr) DeleteObject(handle_);
-    }
+    ~ScopedGdiObject() { reset(); }
     ScopedGdiObject(const ScopedGdiObject&) = delete;
     ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
 
     Handle get() const { return handle_; }
+    // Deletes the object held so far and takes `handle`.
+    void reset(Handle handle = nullptr) {
+        if (handle_ != nullptr) DeleteObject(handle_);
+        handle_ = handle;
+    }
 
 private:
     Handle handle_;
+};
+
+// The common device context of a window (GetDC), released when the owner is reset or destroyed.
+class WindowDC {
+public:
+    WindowDC() = default;
+    ~WindowDC() { reset(nullptr); }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC get() const { return dc_; }
+    // Releases the context held so far and takes the one of `window` (none for null).
+    void reset(HWND window) {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+        window_ = window;
+        dc_ = window != nullptr ? GetDC(window) : nullptr;
+    }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Fonts registered for this process from memory (AddFontMemResourceEx), removed with the owner.
+class PrivateFontRegistrations {
+public:
+    PrivateFontRegistrations() = default;
+    ~PrivateFontRegistrations() {
+        for (HANDLE registration : registrations_) RemoveFontMemResourceEx(registration);
+    }
+    PrivateFontRegistrations(const PrivateFontRegistrations&) = delete;
+    PrivateFontRegistrations& operator=(const PrivateFontRegistrations&) = delete;
+
+    // False when the bytes hold no font Windows accepts.
+    bool Register(const void* bytes, DWORD size) {
+        DWORD installed = 0;
+        HANDLE registration = AddFontMemResourceEx(const_cast<void*>(bytes), size, nullptr, &installed);
+        if (registration == nullptr) return false;
+        registrations_.push_back(registration);
+        return true;
+    }
+    int GetCount() const { return static_cast<int>(registrations_.size()); }
+
+private:
+    std::vector<HANDLE> registrations_;
+};
+
+// A GDI+ (version 1) session: started by the constructor, shut down by the destructor.
+class GdiplusSession {
+public:
+    GdiplusSession();
+    ~GdiplusSession();
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+private:
+    ULONG_PTR token_ = 0;
 };
 
 }  // namespace Tovik

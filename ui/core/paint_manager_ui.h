@@ -1,7 +1,11 @@
-// CPaintManagerUI: the per-window hub of the engine. This part holds its resources: the
-// process-wide resource settings (module, path, archive), the reading of skin files, and the
-// image, font, default-attribute and style tables, each per window with a shared table behind
-// it, plus the window's DPI scaler.
+// CPaintManagerUI: the per-window hub of the engine. Its sources by job:
+//   paint_manager_ui.cpp         lifetime, window binding, the control tree (names, delayed
+//                                deletion, post-paint), notifications and invalidation
+//   paint_manager_resources.cpp  the image, font, default-attribute, style and draw-info tables,
+//                                each per window with a shared table behind it
+//   paint_manager_settings.cpp   process-wide settings (module, path, archive) and skin files
+//   paint_manager_focus.cpp      focus and tab order
+//   paint_manager_timers.cpp     control timers and option groups
 #pragma once
 
 #include <windows.h>
@@ -10,9 +14,13 @@
 #include <vector>
 
 #include "ui/core/dpi_scaler.h"
+#include "ui/core/gdi_handles.h"
+#include "ui/core/owning_ptr_array_ui.h"
+#include "ui/core/owning_string_map_ui.h"
 #include "ui/core/ptr_array_ui.h"
 #include "ui/core/resource_zip_ui.h"
 #include "ui/core/skin_draw_info.h"
+#include "ui/core/skin_render.h"
 #include "ui/core/skin_resources.h"
 #include "ui/core/string_map_ui.h"
 #include "ui/core/string_ui.h"
@@ -21,6 +29,9 @@
 namespace Tovik {
 
 class CControlUI;
+
+// Posted to the paint window to run the delayed clean-up of removed controls.
+constexpr UINT kCleanupMessage = WM_APP + 1;
 
 class CPaintManagerUI {
 public:
@@ -68,7 +79,7 @@ public:
     HFONT FindFontHandle(const wchar_t* face, int size, bool bold, bool underline, bool italic);
     void ClearSkinFonts(bool shared);
     void LoadPrivateFontFile(const wchar_t* name);
-    int GetPrivateFontCount() const { return privateFonts_.GetSize(); }
+    int GetPrivateFontCount() const { return privateFonts_.GetCount(); }
 
     // ---- Default attribute lists (last definition wins) and styles (first wins) ----
     void AddDefaultAttributes(const wchar_t* className, const wchar_t* attributes, bool shared);
@@ -158,13 +169,32 @@ public:
 
     CDpiScaler& GetDpiScaler();
     // The window's device context; null until a window is attached.
-    HDC GetPaintDC() const { return windowDC_; }
+    HDC GetPaintDC() const { return windowDC_.get(); }
 
 private:
-    CStringMapUI& ImageTable(bool shared);
-    CStringMapUI& FontTable(bool shared);
-    CStringMapUI& AttributeTable(bool shared);
-    CStringMapUI& StyleTable(bool shared);
+    using ImageTable = COwningStringMapUI<TSkinImage, CSkinRender::FreeSkinImage>;
+    using FontTable = COwningStringMapUI<TSkinFont, FreeSkinFont>;
+    using TextTable = COwningStringMapUI<CStringUI>;
+
+    struct Timer {
+        CControlUI* control;
+        UINT id;        // the control's own id
+        HWND window;
+        UINT windowId;  // the id given to SetTimer
+        bool killed;
+    };
+
+    // Window timer ids: the counter starts at kFirstTimerCounter and each new timer takes the
+    // next value modulo kTimerIdCycle.
+    static constexpr UINT kFirstTimerCounter = 4096;
+    static constexpr UINT kTimerIdCycle = 240;
+
+    // The shared default font is made once, from the stock GUI font.
+    static void InitSharedDefaultFont();
+    ImageTable& ImagesFor(bool shared);
+    FontTable& FontsFor(bool shared);
+    TextTable& AttributesFor(bool shared);
+    TextTable& StylesFor(bool shared);
     TSkinFont* FindFontRecord(int id);
     HFONT CreateSkinFont(const wchar_t* face, int size, int weight, bool underline, bool italic, LOGFONTW& created);
     void Measure(TSkinFont& font);
@@ -177,26 +207,20 @@ private:
     static CStringUI zipPassword_;
     static bool zipCached_;
     static HZIP heldArchive_;
-    static CStringMapUI sharedImages_;
-    static CStringMapUI sharedFonts_;
-    static CStringMapUI sharedDefaultAttributes_;
-    static CStringMapUI sharedStyles_;
+    static ImageTable sharedImages_;
+    static FontTable sharedFonts_;
+    static TextTable sharedDefaultAttributes_;
+    static TextTable sharedStyles_;
     static TSkinFont sharedDefaultFont_;
 
-    struct Timer {
-        CControlUI* control;
-        UINT id;        // the control's own id
-        HWND window;
-        UINT windowId;  // the id given to SetTimer
-        bool killed;
-    };
-
+    // First, so that GDI+ outlives everything drawn or measured with it.
+    GdiplusSession gdiplus_;
     CStringUI name_;
     HWND window_ = nullptr;
-    HDC windowDC_ = nullptr;
-    UINT timerCounter_ = 4096;
-    CPtrArrayUI timers_;
-    CStringMapUI optionGroups_;
+    WindowDC windowDC_;
+    UINT timerCounter_ = kFirstTimerCounter;
+    COwningPtrArrayUI<Timer> timers_;
+    COwningStringMapUI<CPtrArrayUI> optionGroups_;
     CControlUI* focus_ = nullptr;
     CControlUI* hover_ = nullptr;
     CControlUI* click_ = nullptr;
@@ -207,23 +231,22 @@ private:
     bool usesVirtualWindows_ = false;
     CPtrArrayUI notifiers_;
     CControlUI* root_ = nullptr;
-    CStringMapUI nameMap_;
-    CPtrArrayUI delayedCleanup_;
+    CStringMapUI nameMap_;  // borrowed: the tree owns the controls
+    COwningPtrArrayUI<CControlUI> delayedCleanup_;
     CPtrArrayUI postPaint_;
     bool focusNeeded_ = false;
-    CStringMapUI images_;
-    CStringMapUI fonts_;
-    CStringMapUI defaultAttributes_;
-    CStringMapUI styles_;
-    CStringMapUI drawInfos_;
+    ImageTable images_;
+    FontTable fonts_;
+    TextTable defaultAttributes_;
+    TextTable styles_;
+    COwningStringMapUI<TSkinDrawInfo> drawInfos_;
     TSkinFont defaultFont_;  // an empty face: the shared default applies
-    CPtrArrayUI privateFonts_;
+    PrivateFontRegistrations privateFonts_;
     bool useSharedTables_ = false;
     bool layered_ = false;
     bool useGdiplusText_ = false;
     int textRenderingHint_ = 0;
     std::unique_ptr<CDpiScaler> dpiScaler_;
-    ULONG_PTR gdiplusToken_ = 0;
 };
 
 }  // namespace Tovik

@@ -1,8 +1,6 @@
 // The name catalogue's tables.
 #include "ui/core/resource_catalog_ui.h"
 
-#include <initializer_list>
-
 namespace Tovik {
 
 CResourceCatalogUI& CResourceCatalogUI::Instance() {
@@ -10,20 +8,14 @@ CResourceCatalogUI& CResourceCatalogUI::Instance() {
     return catalog;
 }
 
-CResourceCatalogUI::~CResourceCatalogUI() {
-    for (const CStringMapUI* table : {&texts_, &imageNames_, &markupNames_}) {
-        for (int i = 0; i < table->GetSize(); ++i) delete static_cast<CStringUI*>(table->GetValueAt(i));
-    }
-}
-
-void CResourceCatalogUI::Store(CStringMapUI& table, const wchar_t* key, const wchar_t* value) {
+void CResourceCatalogUI::Store(TextTable& table, const wchar_t* key, const wchar_t* value) {
     if (key == nullptr || value == nullptr) return;
-    delete static_cast<CStringUI*>(table.Set(key, new CStringUI(value)));
+    table.Replace(key, new CStringUI(value));
 }
 
-const wchar_t* CResourceCatalogUI::Lookup(CStringMapUI& table, const wchar_t* key) {
+const wchar_t* CResourceCatalogUI::Lookup(TextTable& table, const wchar_t* key) {
     if (key == nullptr) return nullptr;
-    const auto* value = static_cast<const CStringUI*>(table.Find(key));
+    const CStringUI* value = table.Find(key);
     return value != nullptr ? value->GetData() : nullptr;
 }
 

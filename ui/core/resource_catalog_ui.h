@@ -3,7 +3,7 @@
 // an embedding application may add entries or a text query.
 #pragma once
 
-#include "ui/core/string_map_ui.h"
+#include "ui/core/owning_string_map_ui.h"
 #include "ui/core/string_ui.h"
 
 namespace Tovik {
@@ -24,7 +24,6 @@ public:
     CResourceCatalogUI() = default;
     CResourceCatalogUI(const CResourceCatalogUI&) = delete;
     CResourceCatalogUI& operator=(const CResourceCatalogUI&) = delete;
-    ~CResourceCatalogUI();
 
     void AddText(const wchar_t* id, const wchar_t* text);
     void AddImageName(const wchar_t* name, const wchar_t* fileName);
@@ -38,12 +37,14 @@ public:
     const wchar_t* TranslateMarkupName(const wchar_t* name);
 
 private:
-    static void Store(CStringMapUI& table, const wchar_t* key, const wchar_t* value);
-    static const wchar_t* Lookup(CStringMapUI& table, const wchar_t* key);
+    using TextTable = COwningStringMapUI<CStringUI>;
 
-    CStringMapUI texts_;
-    CStringMapUI imageNames_;
-    CStringMapUI markupNames_;
+    static void Store(TextTable& table, const wchar_t* key, const wchar_t* value);
+    static const wchar_t* Lookup(TextTable& table, const wchar_t* key);
+
+    TextTable texts_;
+    TextTable imageNames_;
+    TextTable markupNames_;
     IQueryControlText* query_ = nullptr;
 };
 

@@ -1,6 +1,8 @@
 // The five archive operations over ZipReader, with the process-wide last result.
 #include "ui/core/resource_zip_ui.h"
 
+#include <memory>
+
 #include "ui/core/zip_reader.h"
 #include "ui/core/zip_source.h"
 
@@ -57,8 +59,9 @@ uint32_t CResourceZipUI::ExtractEntry(HZIP archive, int index, void* buffer, uin
 uint32_t CResourceZipUI::CloseArchive(HZIP archive) {
     const uint32_t checked = CheckHandle(archive);
     if (checked != ZipResult::kSuccess) return Report(checked);
-    delete archive->reader;
-    delete archive;
+    // The handle owns its reader; both go with this scope.
+    const std::unique_ptr<TZipHandle> handle(archive);
+    const std::unique_ptr<ZipReader> reader(handle->reader);
     return Report(ZipResult::kSuccess);
 }
 

@@ -4,14 +4,16 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/core/attribute_values.h"
+
 namespace Tovik {
 namespace {
 
 bool IsSpace(wchar_t c) { return c != 0 && static_cast<uint32_t>(c) <= 32; }
 
-bool IsTrue(const CStringUI& value) { return Platform::EqualsIgnoringAsciiCase(value.GetData(), L"true"); }
-
-// Decimal numbers, each next one starting one character after the end of the previous one.
+// Booleans and the mask colour follow the control attribute syntax. Numbers do not: here a
+// missing number reads as 0 and the next one starts one character further on, where attribute
+// values stop at the first missing number.
 void ReadNumbers(const wchar_t* text, int32_t* numbers, int count) {
     for (int i = 0; i < count; ++i) {
         wchar_t* end = nullptr;
@@ -43,18 +45,17 @@ void Apply(TSkinDrawInfo& info, const CStringUI& key, const CStringUI& value, co
     } else if (key == L"padding") {
         info.padding = ReadRect(value, scaler);
     } else if (key == L"mask") {
-        const wchar_t* digits = value.GetData() + (value.GetAt(0) == L'#' ? 1 : 0);
-        info.colourKey = static_cast<uint32_t>(std::wcstoul(digits, nullptr, 16));
+        info.colourKey = ParseColour(value.GetData(), false);
     } else if (key == L"fade") {
         info.fade = static_cast<uint8_t>(std::clamp<long>(std::wcstol(value.GetData(), nullptr, 10), 0, 255));
     } else if (key == L"hole") {
-        info.hole = IsTrue(value);
+        info.hole = ParseBool(value.GetData());
     } else if (key == L"xtiled") {
-        info.xTiled = IsTrue(value);
+        info.xTiled = ParseBool(value.GetData());
     } else if (key == L"ytiled") {
-        info.yTiled = IsTrue(value);
+        info.yTiled = ParseBool(value.GetData());
     } else if (key == L"hsl") {
-        info.hsl = IsTrue(value);
+        info.hsl = ParseBool(value.GetData());
     } else if (key == L"size") {
         int32_t numbers[2] = {};
         ReadNumbers(value.GetData(), numbers, 2);

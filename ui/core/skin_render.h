@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/core/gdi_handles.h"
 #include "ui/core/skin_draw_info.h"
 #include "ui/core/skin_resources.h"
 
@@ -35,8 +36,22 @@ private:
 
     HDC dc_ = nullptr;
     RECT rect_ = {};
-    HRGN previous_ = nullptr;
-    HRGN region_ = nullptr;
+    ScopedGdiObject<HRGN> previous_;
+    ScopedGdiObject<HRGN> region_;
+};
+
+// Inside a clip scope, the previous clip for the length of this scope (UseOldClipBegin), then the
+// scope's own clip again (UseOldClipEnd). A null `clip` changes nothing.
+class ScopedOldClip {
+public:
+    ScopedOldClip(HDC dc, CSkinClip* clip);
+    ~ScopedOldClip();
+    ScopedOldClip(const ScopedOldClip&) = delete;
+    ScopedOldClip& operator=(const ScopedOldClip&) = delete;
+
+private:
+    HDC dc_;
+    CSkinClip* clip_;
 };
 
 class CSkinRender {

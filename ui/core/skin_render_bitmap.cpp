@@ -7,20 +7,11 @@
 #include "ui/core/gdi_handles.h"
 #include "ui/core/msimg32.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
 namespace {
-
-bool IsEmptyRect(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
-
-bool Meets(const RECT& a, const RECT& b) {
-    RECT common;
-    return IntersectRect(&common, &a, &b) != FALSE;
-}
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 // Draws source pieces of one bitmap onto a device context, blended or copied.
 class PieceDrawer {
@@ -100,7 +91,7 @@ bool CSkinRender::DrawImageInfo(HDC dc, CPaintManagerUI* manager, const RECT& it
                                 const TSkinDrawInfo* info, HINSTANCE module) {
     if (dc == nullptr || manager == nullptr || info == nullptr) return false;
     RECT target = item;
-    if (!IsEmptyRect(info->dest)) {
+    if (!IsZeroRect(info->dest)) {
         target = RECT{item.left + info->dest.left, item.top + info->dest.top,
                       std::min(item.left + info->dest.right, item.right), std::min(item.top + info->dest.bottom, item.bottom)};
     }
@@ -126,7 +117,7 @@ bool CSkinRender::DrawImagePart(HDC dc, CPaintManagerUI* manager, const RECT& it
     const TSkinImage* image = manager->AcquireSkinImage(name, type != nullptr && *type != 0 ? type : nullptr,
                                                         colourKey, module);
     if (image == nullptr) return false;
-    if (IsEmptyRect(source)) source = RECT{0, 0, image->width, image->height};
+    if (IsZeroRect(source)) source = RECT{0, 0, image->width, image->height};
     source.right = std::min<LONG>(source.right, image->width);
     source.bottom = std::min<LONG>(source.bottom, image->height);
     if (!Meets(target, item) || !Meets(target, paint)) return true;
@@ -147,7 +138,7 @@ void CSkinRender::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const R
     const RECT& c = corner;
 
     // An unblended image at its own size without corners is one copy of what the paint needs.
-    if (!blend && Width(t) == Width(s) && Height(t) == Height(s) && IsEmptyRect(c)) {
+    if (!blend && Width(t) == Width(s) && Height(t) == Height(s) && IsZeroRect(c)) {
         RECT part;
         if (!IntersectRect(&part, &t, &paint)) return;
         BitBlt(dc, part.left, part.top, Width(part), Height(part), bitmapDC.get(), s.left + part.left - t.left,

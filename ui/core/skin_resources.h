@@ -18,7 +18,7 @@ struct TSkinImage {
     DWORD colourKey = 0;     // the "mask" it was decoded with, 0 = none
 };
 
-// One font; owned by its table, which deletes the font handle with the record.
+// One font; owned by its table, which frees it with FreeSkinFont.
 struct TSkinFont {
     HFONT handle = nullptr;
     CStringUI face;
@@ -28,5 +28,10 @@ struct TSkinFont {
     bool italic = false;
     TEXTMETRICW metrics = {};  // tmHeight 0: not measured yet
 };
+
+// Deletes the record's font handle, if any, and clears it.
+void ReleaseFontHandle(TSkinFont& font);
+// Frees a table's font record: its handle, then the record.
+void FreeSkinFont(TSkinFont* font);
 
 }  // namespace Tovik

@@ -1,9 +1,12 @@
 // The value syntax every control's attributes share: booleans ("true" in any case), decimal
 // integers, rectangles and sizes (numbers each followed by one separator character that is
-// skipped unexamined; missing numbers are 0) and ARGB colours in hexadecimal with an optional '#'.
+// skipped unexamined; reading stops at the first missing number, and missing numbers are 0) and
+// ARGB colours in hexadecimal with an optional '#'.
 #pragma once
 
-#include <windows.h>
+#include <cstdint>
+
+#include "support/platform.h"
 
 namespace Tovik {
 
@@ -15,6 +18,6 @@ SIZE ParseSize(const wchar_t* value);
 void ParseFractions(const wchar_t* value, double (&fractions)[4]);
 // With `skipBlanks`, characters up to U+0020 before the '#' are skipped too. Six digits give an
 // alpha of 0.
-DWORD ParseColour(const wchar_t* value, bool skipBlanks);
+uint32_t ParseColour(const wchar_t* value, bool skipBlanks);
 
 }  // namespace Tovik

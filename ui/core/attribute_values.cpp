@@ -1,5 +1,5 @@
 // Attribute value parsing.
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,7 +20,9 @@ void ParseNumbers(const wchar_t* value, Number* numbers, int count, Read read) {
     }
 }
 
-LONG ReadLong(const wchar_t* p, wchar_t** end) { return std::wcstol(p, end, 10); }
+using Coordinate = decltype(RECT::left);
+
+Coordinate ReadCoordinate(const wchar_t* p, wchar_t** end) { return static_cast<Coordinate>(std::wcstol(p, end, 10)); }
 
 }  // namespace
 
@@ -29,14 +31,14 @@ bool ParseBool(const wchar_t* value) { return Platform::EqualsIgnoringAsciiCase(
 int ParseInt(const wchar_t* value) { return static_cast<int>(std::wcstol(value, nullptr, 10)); }
 
 RECT ParseRect(const wchar_t* value) {
-    LONG n[4] = {};
-    ParseNumbers(value, n, 4, ReadLong);
+    Coordinate n[4] = {};
+    ParseNumbers(value, n, 4, ReadCoordinate);
     return RECT{n[0], n[1], n[2], n[3]};
 }
 
 SIZE ParseSize(const wchar_t* value) {
-    LONG n[2] = {};
-    ParseNumbers(value, n, 2, ReadLong);
+    Coordinate n[2] = {};
+    ParseNumbers(value, n, 2, ReadCoordinate);
     return SIZE{n[0], n[1]};
 }
 
@@ -44,12 +46,12 @@ void ParseFractions(const wchar_t* value, double (&fractions)[4]) {
     ParseNumbers(value, fractions, 4, [](const wchar_t* p, wchar_t** end) { return std::wcstod(p, end); });
 }
 
-DWORD ParseColour(const wchar_t* value, bool skipBlanks) {
+uint32_t ParseColour(const wchar_t* value, bool skipBlanks) {
     if (skipBlanks) {
         while (*value != 0 && static_cast<uint32_t>(*value) <= 0x20) ++value;
     }
     if (*value == L'#') ++value;
-    return static_cast<DWORD>(std::wcstoul(value, nullptr, 16));
+    return static_cast<uint32_t>(std::wcstoul(value, nullptr, 16));
 }
 
 }  // namespace Tovik

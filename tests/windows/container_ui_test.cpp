@@ -1,0 +1,92 @@
+// CContainerUI under Wine: hit testing order and flags, painting clipped to the client area, and
+// scrolling by keys and wheel.
+#include "ui/controls/container_ui.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/windows/test_support.h"
+#include "ui/controls/vertical_layout_ui.h"
+#include "ui/core/paint_manager_ui.h"
+
+using namespace Tovik;
+using TestSupport::Canvas;
+
+namespace {
+
+CControlUI* Accept(CControlUI* control, void*) { return control; }
+
+TEST(ContainerSearch, HitTestingOrderAndFlags) {
+    CContainerUI container;
+    auto* under = new CControlUI;
+    auto* over = new CControlUI;
+    container.AddItem(under);
+    container.AddItem(over);
+    container.SetPosition({0, 0, 100, 100}, false);
+    POINT inside = {50, 50};
+    EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest), under);
+    EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest | FindTopFirst), over);
+    EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest | FindMeFirst), &container);
+    container.SetChildrenTakeMouse(false);  // children then qualify without the point test
+    POINT outsideChildren = {50, 50};
+    EXPECT_EQ(container.LocateControl(Accept, &outsideChildren, FindHitTest), under);
+    POINT outside = {150, 50};
+    EXPECT_EQ(container.LocateControl(Accept, &outside, FindHitTest), nullptr);
+    EXPECT_EQ(container.LocateControl([](CControlUI* c, void*) -> CControlUI* { return c->GetParent() == nullptr ? c : nullptr; },
+                                      nullptr, FindUpdateTest),
+              nullptr);
+}
+
+TEST(ContainerPaint, ChildrenAreClippedToTheClientArea) {
+    CPaintManagerUI manager;
+    CContainerUI container;
+    container.AttachToManager(&manager, nullptr, false);
+    container.SetAttribute(L"inset", L"10,10,10,10");
+    auto* child = new CControlUI;
+    child->SetAttribute(L"bkcolor", L"#FFFF0000");
+    container.AddItem(child);
+    container.SetPosition({0, 0, 50, 50}, false);
+    child->SetPosition({0, 0, 50, 50}, false);  // wider than the client area
+    Canvas canvas(60, 60);
+    EXPECT_TRUE(container.Paint(canvas.dc(), {0, 0, 60, 60}, nullptr));
+    EXPECT_EQ(canvas.Pixel(25, 25), 0xFFFF0000u);
+    EXPECT_EQ(canvas.Pixel(5, 5), 0xFFFFFFFFu);
+    EXPECT_EQ(canvas.Pixel(45, 45), 0xFFFFFFFFu);
+    EXPECT_FALSE(container.Paint(canvas.dc(), {0, 0, 60, 60}, child));
+}
+
+TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
+    CVerticalLayoutUI list;
+    list.SetAttribute(L"vscrollbar", L"true");
+    list.SetAttribute(L"scrollstepsize", L"5");
+    for (int i = 0; i < 10; ++i) {
+        auto* row = new CControlUI;
+        row->SetFixedHeight(30);
+        list.AddItem(row);
+    }
+    list.SetPosition({0, 0, 100, 100}, false);
+    CScrollBarUI* bar = list.GetVScrollBar();
+    ASSERT_TRUE(bar->IsVisible());
+    EXPECT_EQ(bar->GetScrollRange(), 200);
+    TInputEventUI key;
+    key.type = EventKeyDown;
+    key.keyChar = VK_DOWN;
+    list.HandleEvent(key);
+    EXPECT_EQ(bar->GetScrollPos(), 5);
+    key.keyChar = VK_NEXT;
+    list.HandleEvent(key);
+    EXPECT_EQ(bar->GetScrollPos(), 105);
+    key.keyChar = VK_END;
+    list.HandleEvent(key);
+    EXPECT_EQ(bar->GetScrollPos(), 200);
+    TInputEventUI wheel;
+    wheel.type = EventScrollWheel;
+    wheel.wParam = SB_LINEUP;
+    list.HandleEvent(wheel);
+    EXPECT_EQ(bar->GetScrollPos(), 195);
+    key.keyChar = VK_HOME;
+    list.HandleEvent(key);
+    EXPECT_EQ(bar->GetScrollPos(), 0);
+    EXPECT_EQ(list.ItemAt(0)->GetPosition().top, 0);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// CPaintManagerUI: focus and tab order — moving the focus with its events and notifications,
+// and the search for the next or previous tab stop.
+#include "ui/controls/control_ui.h"
+#include "ui/core/paint_manager_ui.h"
+
+namespace Tovik {
+namespace {
+
+void SendEvent(CControlUI* to, int type, CControlUI* sender, POINT mouse) {
+    TInputEventUI event;
+    event.type = type;
+    event.sender = sender;
+    event.timestamp = GetTickCount();
+    event.mouse = mouse;
+    to->DispatchEvent(event);
+}
+
+struct TabSearch {
+    CControlUI* focus;
+    CControlUI* lastTabStop;
+    bool nextIsIt;
+    bool forward;
+};
+
+CControlUI* FindTabStop(CControlUI* control, void* data) {
+    auto* search = static_cast<TabSearch*>(data);
+    if (control == search->focus) {
+        if (search->forward) {
+            search->nextIsIt = true;
+            return nullptr;
+        }
+        return search->lastTabStop;
+    }
+    if ((control->GetInputFlags() & FlagTabStop) == 0) return nullptr;
+    search->lastTabStop = control;
+    return search->nextIsIt || search->focus == nullptr ? control : nullptr;
+}
+
+}  // namespace
+
+void CPaintManagerUI::SetFocusControl(CControlUI* control) {
+    if (window_ != nullptr && GetFocus() != window_ && control != focus_) SetFocus(window_);
+    if (control == focus_) return;
+    if (focus_ != nullptr) {
+        CControlUI* old = focus_;
+        SendEvent(old, EventKillFocus, control, lastMouse_);
+        SendNotify(old, L"killfocus");
+        focus_ = nullptr;
+    }
+    if (control == nullptr || control->GetPaintManager() != this || !control->IsVisible() || !control->IsEnabled()) {
+        return;
+    }
+    focus_ = control;
+    SendEvent(control, EventSetFocus, control, lastMouse_);
+    SendNotify(control, L"setfocus");
+}
+
+bool CPaintManagerUI::MoveTabFocus(bool forward) {
+    if (updateNeeded_ && forward) {
+        focusNeeded_ = true;
+        if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+        return true;
+    }
+    constexpr UINT kFlags = FindVisible | FindEnabled | FindMeFirst;
+    TabSearch search = {focus_, nullptr, false, forward};
+    CControlUI* found = root_ != nullptr ? root_->LocateControl(FindTabStop, &search, kFlags) : nullptr;
+    if (found == nullptr && root_ != nullptr) {
+        if (forward) {
+            TabSearch again = {nullptr, nullptr, false, true};
+            found = root_->LocateControl(FindTabStop, &again, kFlags);
+        } else {
+            found = search.lastTabStop;
+        }
+    }
+    if (found != nullptr) SetFocusControl(found);
+    focusNeeded_ = false;
+    return true;
+}
+
+}  // namespace Tovik

@@ -1,0 +1,78 @@
+// CPaintManagerUI: control timers (window timers of the paint window whose WM_TIMER goes to the
+// owning control) and option groups (the options that exclude each other, by group name).
+#include "ui/core/paint_manager_ui.h"
+
+namespace Tovik {
+
+// ---- Timers ----
+
+bool CPaintManagerUI::SetControlTimer(CControlUI* control, UINT id, UINT elapse) {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        Timer* timer = timers_.At(i);
+        if (timer->control != control || timer->window != window_ || timer->id != id) continue;
+        if (!timer->killed) return false;
+        if (SetTimer(window_, timer->windowId, elapse, nullptr) == 0) return false;
+        timer->killed = false;
+        return true;
+    }
+    timerCounter_ = (timerCounter_ + 1) % kTimerIdCycle;
+    if (SetTimer(window_, timerCounter_, elapse, nullptr) == 0) return false;
+    timers_.Add(new Timer{control, id, window_, timerCounter_, false});
+    return true;
+}
+
+bool CPaintManagerUI::KillControlTimer(CControlUI* control, UINT id) {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        Timer* timer = timers_.At(i);
+        if (timer->control != control || timer->window != window_ || timer->id != id || timer->killed) continue;
+        if (IsWindow(window_)) KillTimer(timer->window, timer->windowId);
+        timer->killed = true;
+        return true;
+    }
+    return false;
+}
+
+void CPaintManagerUI::KillControlTimers(CControlUI* control) {
+    for (int i = timers_.GetSize() - 1; i >= 0; --i) {
+        const Timer* timer = timers_.At(i);
+        if (timer->control != control || timer->window != window_) continue;
+        if (!timer->killed) KillTimer(timer->window, timer->windowId);
+        timers_.DeleteAt(i);
+    }
+}
+
+void CPaintManagerUI::RemoveAllTimers() {
+    for (int i = 0; i < timers_.GetSize(); ++i) {
+        const Timer* timer = timers_.At(i);
+        if (timer->window == window_ && !timer->killed && IsWindow(window_)) KillTimer(timer->window, timer->windowId);
+    }
+    timers_.DeleteAll();
+}
+
+// ---- Option groups ----
+
+bool CPaintManagerUI::AddOptionGroup(const wchar_t* name, CControlUI* control) {
+    if (name == nullptr) return false;
+    CPtrArrayUI* group = optionGroups_.Find(name);
+    if (group == nullptr) {
+        group = new CPtrArrayUI(6);
+        optionGroups_.Insert(name, group);
+    }
+    if (group->Find(control) >= 0) return false;
+    return group->Add(control);
+}
+
+CPtrArrayUI* CPaintManagerUI::GetOptionGroup(const wchar_t* name) {
+    return name != nullptr ? optionGroups_.Find(name) : nullptr;
+}
+
+void CPaintManagerUI::RemoveOptionGroup(const wchar_t* name, CControlUI* control) {
+    CPtrArrayUI* group = GetOptionGroup(name);
+    if (group == nullptr) return;
+    group->Remove(group->Find(control));
+    if (group->IsEmpty()) optionGroups_.Remove(name);
+}
+
+void CPaintManagerUI::RemoveAllOptionGroups() { optionGroups_.RemoveAll(); }
+
+}  // namespace Tovik
