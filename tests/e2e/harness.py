@@ -82,12 +82,12 @@ class Program:
     def __exit__(self, *_):
         if self.process.poll() is None:
             self.process.kill()
-            self.process.wait()
+            self.process.wait(timeout=30)
 
     def find_window(self, title_pattern, timeout=20):
         def probe():
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title_pattern],
-                                   capture_output=True, text=True)
+                                   capture_output=True, text=True, timeout=10)
             ids = found.stdout.split()
             return ids[0] if ids else None
 
@@ -95,7 +95,7 @@ class Program:
         if window_id is None:
             raise AssertionError(f"no visible window matching {title_pattern!r} within {timeout} s")
         shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
-                               capture_output=True, text=True, check=True).stdout
+                               capture_output=True, text=True, check=True, timeout=10).stdout
         geometry = dict(line.split("=", 1) for line in shell.split())
         return Window(window_id, int(geometry["X"]), int(geometry["Y"]),
                       int(geometry["WIDTH"]), int(geometry["HEIGHT"]))

@@ -1,8 +1,10 @@
-// CContainerUI under Wine: hit testing order and flags, painting clipped to the client area, and
-// scrolling by keys and wheel.
+// CContainerUI under Wine: item ownership, event routing, hit testing order and flags, painting
+// clipped to the client area, and scrolling by keys and wheel.
 #include "ui/controls/container_ui.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "tests/windows/test_support.h"
 #include "ui/controls/vertical_layout_ui.h"
@@ -12,6 +14,54 @@ using namespace Tovik;
 using TestSupport::Canvas;
 
 namespace {
+
+class Catcher : public CContainerUI {
+public:
+    void HandleEvent(TInputEventUI& event) override { caught.push_back(event.type); }
+    std::vector<int> caught;
+};
+
+TEST(ContainerEvents, AContainerWithoutMouseHandsClicksToItsParent) {
+    Catcher parent;
+    auto* inner = new CContainerUI;
+    parent.AddItem(inner);
+    inner->AttachToManager(nullptr, &parent, false);
+    inner->SetAttribute(L"mouse", L"false");
+    TInputEventUI click;
+    click.type = EventButtonDown;
+    inner->HandleEvent(click);
+    EXPECT_EQ(parent.caught, std::vector<int>{EventButtonDown});
+}
+
+TEST(ContainerItems, OwnedChildrenAreDeletedNowOrLater) {
+    int destroyed = 0;
+    const auto counted = [&destroyed]() {
+        auto* child = new CControlUI;
+        child->DestroySubscribers.Add([&destroyed](void*) { return ++destroyed, true; });
+        return child;
+    };
+    {
+        CContainerUI detached;
+        CControlUI* a = counted();
+        detached.AddItem(a);
+        detached.AddItem(counted());
+        EXPECT_TRUE(detached.RemoveItem(a));
+        EXPECT_EQ(destroyed, 1);
+        EXPECT_FALSE(detached.RemoveItem(a));
+        EXPECT_FALSE(detached.AddItem(nullptr));
+    }
+    EXPECT_EQ(destroyed, 2);
+
+    CPaintManagerUI manager;
+    CContainerUI attached;
+    attached.AttachToManager(&manager, nullptr, false);
+    attached.AddItem(counted());
+    EXPECT_TRUE(attached.RemoveItemAt(0));
+    EXPECT_EQ(destroyed, 2);  // handed to the manager's clean-up
+    manager.DeleteDelayed();
+    EXPECT_EQ(destroyed, 3);
+    EXPECT_FALSE(attached.RemoveItemAt(0));
+}
 
 CControlUI* Accept(CControlUI* control, void*) { return control; }
 

@@ -1,5 +1,5 @@
-// Containers and layouts under Wine: the stacking arithmetic case by case, floating children,
-// tab pages, scroll bars appearing, item ownership and event routing.
+// Layouts under Wine: the stacking arithmetic case by case, floating children, tab pages,
+// scroll bars appearing, and the installer's start page.
 #include "ui/controls/container_ui.h"
 
 #include <gtest/gtest.h>
@@ -180,54 +180,6 @@ TEST(ScrollBars, AppearOnlyWhenTheContentDoesNotFit) {
     EXPECT_EQ(Text(list.ItemAt(0)->GetPosition()), "0,0,84,40");
     list.SetScrollOffset({0, 10}, false);
     EXPECT_EQ(Text(list.ItemAt(0)->GetPosition()), "0,-10,84,30");
-}
-
-class Catcher : public CContainerUI {
-public:
-    void HandleEvent(TInputEventUI& event) override { caught.push_back(event.type); }
-    std::vector<int> caught;
-};
-
-TEST(ContainerEvents, AContainerWithoutMouseHandsClicksToItsParent) {
-    Catcher parent;
-    auto* inner = new CContainerUI;
-    parent.AddItem(inner);
-    inner->AttachToManager(nullptr, &parent, false);
-    inner->SetAttribute(L"mouse", L"false");
-    TInputEventUI click;
-    click.type = EventButtonDown;
-    inner->HandleEvent(click);
-    EXPECT_EQ(parent.caught, std::vector<int>{EventButtonDown});
-}
-
-TEST(ContainerItems, OwnedChildrenAreDeletedNowOrLater) {
-    int destroyed = 0;
-    const auto counted = [&destroyed]() {
-        auto* child = new CControlUI;
-        child->DestroySubscribers.Add([&destroyed](void*) { return ++destroyed, true; });
-        return child;
-    };
-    {
-        CContainerUI detached;
-        CControlUI* a = counted();
-        detached.AddItem(a);
-        detached.AddItem(counted());
-        EXPECT_TRUE(detached.RemoveItem(a));
-        EXPECT_EQ(destroyed, 1);
-        EXPECT_FALSE(detached.RemoveItem(a));
-        EXPECT_FALSE(detached.AddItem(nullptr));
-    }
-    EXPECT_EQ(destroyed, 2);
-
-    CPaintManagerUI manager;
-    CContainerUI attached;
-    attached.AttachToManager(&manager, nullptr, false);
-    attached.AddItem(counted());
-    EXPECT_TRUE(attached.RemoveItemAt(0));
-    EXPECT_EQ(destroyed, 2);  // handed to the manager's clean-up
-    manager.DeleteDelayed();
-    EXPECT_EQ(destroyed, 3);
-    EXPECT_FALSE(attached.RemoveItemAt(0));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// CHorizontalLayoutUI: its interface names, the stacking passes left to right, and the separator.
+// CHorizontalLayoutUI: its interface names, stacking left to right (the container's stacking
+// passes) and the separator.
 #include "ui/controls/horizontal_layout_ui.h"
 
 #include "support/platform.h"

@@ -1,4 +1,5 @@
-// Separator dragging for the stacking layouts.
+// Separator dragging for the stacking layouts: the band, the event state machine and the three
+// steps of a drag (move the edge, clamp to the limits, apply).
 #include "ui/controls/layout_splitter.h"
 
 #include <algorithm>

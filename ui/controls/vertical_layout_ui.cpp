@@ -1,4 +1,5 @@
-// CVerticalLayoutUI: its interface names, the stacking passes top to bottom, and the separator.
+// CVerticalLayoutUI: its interface names, stacking top to bottom (the container's stacking
+// passes) and the separator.
 #include "ui/controls/vertical_layout_ui.h"
 
 #include "support/platform.h"
