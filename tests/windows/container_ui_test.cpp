@@ -117,25 +117,26 @@ TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
     CScrollBarUI* bar = list.GetVScrollBar();
     ASSERT_TRUE(bar->IsVisible());
     EXPECT_EQ(bar->GetScrollRange(), 200);
-    TInputEventUI key;
-    key.type = EventKeyDown;
-    key.keyChar = VK_DOWN;
-    list.HandleEvent(key);
-    EXPECT_EQ(bar->GetScrollPos(), 5);
-    key.keyChar = VK_NEXT;
-    list.HandleEvent(key);
-    EXPECT_EQ(bar->GetScrollPos(), 105);
-    key.keyChar = VK_END;
-    list.HandleEvent(key);
-    EXPECT_EQ(bar->GetScrollPos(), 200);
-    TInputEventUI wheel;
-    wheel.type = EventScrollWheel;
-    wheel.wParam = SB_LINEUP;
-    list.HandleEvent(wheel);
-    EXPECT_EQ(bar->GetScrollPos(), 195);
-    key.keyChar = VK_HOME;
-    list.HandleEvent(key);
-    EXPECT_EQ(bar->GetScrollPos(), 0);
+    struct Step {
+        int type;
+        WPARAM code;  // the key, or the wheel's scroll code
+        int position;
+    };
+    const Step steps[] = {
+        {EventKeyDown, VK_DOWN, 5},         {EventKeyDown, VK_NEXT, 105},  {EventKeyDown, VK_END, 200},
+        {EventScrollWheel, SB_LINEUP, 195}, {EventKeyDown, VK_HOME, 0},
+    };
+    for (const Step& step : steps) {
+        TInputEventUI event;
+        event.type = step.type;
+        if (step.type == EventKeyDown) {
+            event.keyChar = static_cast<wchar_t>(step.code);
+        } else {
+            event.wParam = step.code;
+        }
+        list.HandleEvent(event);
+        EXPECT_EQ(bar->GetScrollPos(), step.position) << "after the step to " << step.position;
+    }
     EXPECT_EQ(list.ItemAt(0)->GetPosition().top, 0);
 }
 

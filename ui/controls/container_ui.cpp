@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <initializer_list>
 
 #include "support/platform.h"
 #include "ui/controls/attribute_table.h"
@@ -13,6 +14,21 @@
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
+namespace {
+
+struct AlignWord {
+    const wchar_t* word;
+    UINT value;
+};
+
+// Words match in exact case; an unknown word leaves `field` as it is.
+void SetAlignFromWord(UINT& field, const wchar_t* value, std::initializer_list<AlignWord> words) {
+    for (const AlignWord& word : words) {
+        if (std::wcscmp(value, word.word) == 0) field = word.value;
+    }
+}
+
+}  // namespace
 
 CContainerUI::~CContainerUI() {
     defersChildDeletion_ = false;
@@ -298,16 +314,14 @@ void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
         {L"childpadding", [](CContainerUI& c, const wchar_t* v) { c.SetChildPadding(ParseInt(v)); }},
         {L"childalign",
          [](CContainerUI& c, const wchar_t* v) {
-             if (std::wcscmp(v, L"left") == 0) c.childAlign_ = ChildAlignLeft;
-             else if (std::wcscmp(v, L"center") == 0) c.childAlign_ = ChildAlignCenter;
-             else if (std::wcscmp(v, L"right") == 0) c.childAlign_ = ChildAlignRight;
+             SetAlignFromWord(c.childAlign_, v,
+                              {{L"left", ChildAlignLeft}, {L"center", ChildAlignCenter}, {L"right", ChildAlignRight}});
          },
          true},
         {L"childvalign",
          [](CContainerUI& c, const wchar_t* v) {
-             if (std::wcscmp(v, L"top") == 0) c.childVAlign_ = ChildVAlignTop;
-             else if (std::wcscmp(v, L"vcenter") == 0) c.childVAlign_ = ChildVAlignCenter;
-             else if (std::wcscmp(v, L"bottom") == 0) c.childVAlign_ = ChildVAlignBottom;
+             SetAlignFromWord(c.childVAlign_, v,
+                              {{L"top", ChildVAlignTop}, {L"vcenter", ChildVAlignCenter}, {L"bottom", ChildVAlignBottom}});
          },
          true},
         {L"scrollstepsize",
@@ -334,32 +348,36 @@ void CContainerUI::HandleEvent(TInputEventUI& event) {
         focused_ = event.type == EventSetFocus;
         return;
     }
+    if (!ScrollByInput(event)) CControlUI::HandleEvent(event);
+}
+
+// Paging, end and arrow keys and the wheel's line codes scroll along the vertical bar when it is
+// visible and enabled, else along such a horizontal bar; true when they did.
+bool CContainerUI::ScrollByInput(const TInputEventUI& event) {
     const bool vertical = IsBarVisible(verticalBar_) && verticalBar_->IsEnabled();
     const bool horizontal = !vertical && IsBarVisible(horizontalBar_) && horizontalBar_->IsEnabled();
-    if (vertical || horizontal) {
-        if (event.type == EventKeyDown) {
-            switch (event.keyChar) {
-            case VK_PRIOR: vertical ? ScrollPageUp() : ScrollPageLeft(); return;
-            case VK_NEXT: vertical ? ScrollPageDown() : ScrollPageRight(); return;
-            case VK_END: vertical ? ScrollToBottom() : ScrollToRightEnd(); return;
-            case VK_HOME: vertical ? ScrollToTop() : ScrollToLeftEnd(); return;
-            case VK_UP: vertical ? ScrollLineUp() : ScrollLineLeft(); return;
-            case VK_DOWN: vertical ? ScrollLineDown() : ScrollLineRight(); return;
-            default: break;
-            }
-        } else if (event.type == EventScrollWheel) {
-            const WORD code = LOWORD(event.wParam);
-            if (code == SB_LINEUP) {
-                vertical ? ScrollLineUp() : ScrollLineLeft();
-                return;
-            }
-            if (code == SB_LINEDOWN) {
-                vertical ? ScrollLineDown() : ScrollLineRight();
-                return;
-            }
+    if (!vertical && !horizontal) return false;
+    if (event.type == EventKeyDown) {
+        switch (event.keyChar) {
+        case VK_PRIOR: vertical ? ScrollPageUp() : ScrollPageLeft(); return true;
+        case VK_NEXT: vertical ? ScrollPageDown() : ScrollPageRight(); return true;
+        case VK_END: vertical ? ScrollToBottom() : ScrollToRightEnd(); return true;
+        case VK_HOME: vertical ? ScrollToTop() : ScrollToLeftEnd(); return true;
+        case VK_UP: vertical ? ScrollLineUp() : ScrollLineLeft(); return true;
+        case VK_DOWN: vertical ? ScrollLineDown() : ScrollLineRight(); return true;
+        default: return false;
         }
     }
-    CControlUI::HandleEvent(event);
+    if (event.type != EventScrollWheel) return false;
+    const WORD code = LOWORD(event.wParam);
+    if (code == SB_LINEUP) {
+        vertical ? ScrollLineUp() : ScrollLineLeft();
+    } else if (code == SB_LINEDOWN) {
+        vertical ? ScrollLineDown() : ScrollLineRight();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // ---- Searching and painting ----

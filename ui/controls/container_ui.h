@@ -124,6 +124,7 @@ protected:
     bool PaintBars(HDC dc, const RECT& area, CControlUI* stop);
     void ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value);
     int VerticalLineStep() const;
+    bool ScrollByInput(const TInputEventUI& event);
     // Moves one coordinate of the scroll offset to `position`, keeping the other.
     void ScrollOffsetTo(bool vertical, int position);
     void UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement);

@@ -3,7 +3,6 @@
 #include "ui/controls/horizontal_layout_ui.h"
 
 #include "support/platform.h"
-#include "ui/core/attribute_values.h"
 
 namespace Tovik {
 
@@ -12,7 +11,7 @@ void* CHorizontalLayoutUI::QueryControlInterface(const wchar_t* name) {
     return CContainerUI::QueryControlInterface(name);
 }
 
-UINT CHorizontalLayoutUI::GetInputFlags() { return IsEnabled() && splitter_.GetSize() != 0 ? FlagSetCursor : 0; }
+UINT CHorizontalLayoutUI::GetInputFlags() { return splitter_.GetInputFlags(*this); }
 
 void CHorizontalLayoutUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
@@ -24,13 +23,7 @@ void CHorizontalLayoutUI::HandleEvent(TInputEventUI& event) {
 }
 
 void CHorizontalLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
-    if (name != nullptr && Platform::EqualsIgnoringAsciiCase(name, L"sepwidth")) {
-        splitter_.SetSize(ParseInt(value));
-    } else if (name != nullptr && Platform::EqualsIgnoringAsciiCase(name, L"sepimm")) {
-        splitter_.SetImmediate(*this, ParseBool(value));
-    } else {
-        CContainerUI::SetAttribute(name, value);
-    }
+    if (!splitter_.ApplyAttribute(*this, name, value)) CContainerUI::SetAttribute(name, value);
 }
 
 void CHorizontalLayoutUI::PaintOverlay(HDC dc, const RECT&) { splitter_.PaintOverlay(dc); }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "support/platform.h"
 #include "ui/controls/control_ui.h"
+#include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
 #include "ui/core/skin_render.h"
 
@@ -16,6 +18,22 @@ RECT LayoutSplitter::Band(const RECT& r) const {
                          : RECT{r.left, r.top, r.right, std::min<LONG>(r.top - size_, r.bottom)};
     }
     return size_ > 0 ? RECT{r.right - size_, r.top, r.right, r.bottom} : RECT{r.left, r.top, r.left - size_, r.bottom};
+}
+
+UINT LayoutSplitter::GetInputFlags(const CControlUI& layout) const {
+    return layout.IsEnabled() && size_ != 0 ? FlagSetCursor : 0;
+}
+
+bool LayoutSplitter::ApplyAttribute(CControlUI& layout, const wchar_t* name, const wchar_t* value) {
+    if (name == nullptr || value == nullptr) return false;
+    if (Platform::EqualsIgnoringAsciiCase(name, vertical_ ? L"sepheight" : L"sepwidth")) {
+        SetSize(ParseInt(value));
+    } else if (Platform::EqualsIgnoringAsciiCase(name, L"sepimm")) {
+        SetImmediate(layout, ParseBool(value));
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void LayoutSplitter::SetImmediate(CControlUI& layout, bool immediate) {

@@ -22,6 +22,10 @@ public:
     void SetImmediate(CControlUI& layout, bool immediate);
     bool IsDragging() const { return dragging_; }
 
+    // FlagSetCursor when the layout is enabled and the splitter has a size.
+    UINT GetInputFlags(const CControlUI& layout) const;
+    // "sepheight" (vertical) or "sepwidth" (horizontal) and "sepimm"; false for any other name.
+    bool ApplyAttribute(CControlUI& layout, const wchar_t* name, const wchar_t* value);
     // True when the event was the splitter's.
     bool HandleEvent(CControlUI& layout, const TInputEventUI& event);
     void PaintOverlay(HDC dc) const;

@@ -3,7 +3,6 @@
 #include "ui/controls/vertical_layout_ui.h"
 
 #include "support/platform.h"
-#include "ui/core/attribute_values.h"
 
 namespace Tovik {
 
@@ -12,7 +11,7 @@ void* CVerticalLayoutUI::QueryControlInterface(const wchar_t* name) {
     return CContainerUI::QueryControlInterface(name);
 }
 
-UINT CVerticalLayoutUI::GetInputFlags() { return IsEnabled() && splitter_.GetSize() != 0 ? FlagSetCursor : 0; }
+UINT CVerticalLayoutUI::GetInputFlags() { return splitter_.GetInputFlags(*this); }
 
 void CVerticalLayoutUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
@@ -24,13 +23,7 @@ void CVerticalLayoutUI::HandleEvent(TInputEventUI& event) {
 }
 
 void CVerticalLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
-    if (name != nullptr && Platform::EqualsIgnoringAsciiCase(name, L"sepheight")) {
-        splitter_.SetSize(ParseInt(value));
-    } else if (name != nullptr && Platform::EqualsIgnoringAsciiCase(name, L"sepimm")) {
-        splitter_.SetImmediate(*this, ParseBool(value));
-    } else {
-        CContainerUI::SetAttribute(name, value);
-    }
+    if (!splitter_.ApplyAttribute(*this, name, value)) CContainerUI::SetAttribute(name, value);
 }
 
 void CVerticalLayoutUI::PaintOverlay(HDC dc, const RECT&) { splitter_.PaintOverlay(dc); }
