@@ -27,10 +27,10 @@ int MakeTempFolderPath(wchar_t* out) {
     GUID guid;
     if (FAILED(CoCreateGuid(&guid))) return 0;
     wchar_t path[2 * kTempFolderPathCapacity];
-    const int length = std::swprintf(
-        path, sizeof path / sizeof path[0], L"%ls{%08lX-%04X-%04x-%02X%02X-%02X%02X%02X%02X%02X%02X}\\", tempFolder,
-        guid.Data1, guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1], guid.Data4[2], guid.Data4[3],
-        guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
+    const int length =
+        std::swprintf(path, sizeof path / sizeof path[0], L"%ls{%08lX-%04X-%04x-%02X%02X-%02X%02X%02X%02X%02X%02X}\\",
+                      tempFolder, guid.Data1, guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1], guid.Data4[2],
+                      guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
     if (length < 0 || length + 1 > kTempFolderPathCapacity) return 0;
     std::wcscpy(out, path);
     return 1;

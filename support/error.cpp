@@ -20,10 +20,10 @@ std::wstring FormatOr(const wchar_t* fallback, const wchar_t* format, va_list ar
 
 }  // namespace
 
-#define IERROR_FORMAT_MESSAGE(fallback)                   \
-    va_list args;                                        \
-    va_start(args, format);                              \
-    message_ = FormatOr((fallback), format, args);       \
+#define IERROR_FORMAT_MESSAGE(fallback)            \
+    va_list args;                                  \
+    va_start(args, format);                        \
+    message_ = FormatOr((fallback), format, args); \
     va_end(args)
 
 void IError::ClearError() {

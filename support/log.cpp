@@ -62,9 +62,9 @@ void WriteLog(const char* format, ...) {
         SYSTEMTIME now;
         GetLocalTime(&now);
         char line[kMessageCapacity + 64];
-        const int length = std::snprintf(line, sizeof line, "(%04d-%02d-%02d %02d:%02d:%02d)<%lu>%s\r\n", now.wYear,
-                                         now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                                         GetCurrentProcessId(), message);
+        const int length =
+            std::snprintf(line, sizeof line, "(%04d-%02d-%02d %02d:%02d:%02d)<%lu>%s\r\n", now.wYear, now.wMonth,
+                          now.wDay, now.wHour, now.wMinute, now.wSecond, GetCurrentProcessId(), message);
         // The message is at most kMessageCapacity − 1 bytes, so the line always fits.
         if (length > 0) AppendLine(path, line, static_cast<DWORD>(length));
     }

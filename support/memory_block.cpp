@@ -39,8 +39,7 @@ int MemoryBlock::Append(const void* data, int length) {
         FillFreeSpace(bytes, accepted);
         return accepted;
     }
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

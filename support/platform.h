@@ -44,10 +44,8 @@ enum class CodePage { Utf8, Ansi };
 // including the terminator; with no destination (or capacity 0) the result is the number of units
 // needed; otherwise it is the number written, or 0 when the destination is too small.
 // Malformed input becomes U+FFFD.
-int ToWide(CodePage codePage, const char* source, int sourceLength, wchar_t* destination,
-           int capacity);
-int ToNarrow(CodePage codePage, const wchar_t* source, int sourceLength, char* destination,
-             int capacity);
+int ToWide(CodePage codePage, const char* source, int sourceLength, wchar_t* destination, int capacity);
+int ToNarrow(CodePage codePage, const wchar_t* source, int sourceLength, char* destination, int capacity);
 
 std::wstring ToWideString(CodePage codePage, const std::string& text);
 std::string ToNarrowString(CodePage codePage, const std::wstring& text);

@@ -50,9 +50,7 @@ FILETIME DosTimeToFileTime(uint16_t dosDate, uint16_t dosTime) {
     return FILETIME{static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
 }
 
-std::wstring ErrorText(int errorNumber) {
-    return ToWideString(CodePage::Ansi, std::strerror(errorNumber));
-}
+std::wstring ErrorText(int errorNumber) { return ToWideString(CodePage::Ansi, std::strerror(errorNumber)); }
 
 FILE* OpenFile(const wchar_t* path, const wchar_t* mode) {
     const std::string narrowPath = ToNarrowString(CodePage::Utf8, path);

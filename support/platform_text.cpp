@@ -21,8 +21,7 @@ constexpr char32_t kReplacement = 0xFFFD;
 template <typename Unit>
 class Sink {
 public:
-    Sink(Unit* destination, int capacity)
-        : destination_(capacity > 0 ? destination : nullptr), capacity_(capacity) {}
+    Sink(Unit* destination, int capacity) : destination_(capacity > 0 ? destination : nullptr), capacity_(capacity) {}
 
     void Put(Unit unit) {
         if (destination_ != nullptr) {
@@ -197,8 +196,7 @@ bool FormatWide(std::wstring& text, const wchar_t* format, va_list args) {
 
 bool EqualsIgnoringAsciiCase(const wchar_t* a, const wchar_t* b) {
     const auto fold = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
-    for (; *a != 0 && fold(*a) == fold(*b); ++a, ++b) {
-    }
+    for (; *a != 0 && fold(*a) == fold(*b); ++a, ++b) {}
     return fold(*a) == fold(*b);
 }
 

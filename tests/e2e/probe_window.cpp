@@ -21,9 +21,8 @@ void FillColour(HDC dc, int left, int top, int right, int bottom, COLORREF colou
 }
 
 void PaintTitle(HDC dc) {
-    const Tovik::ScopedGdiObject<HFONT> font(CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                                         DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
-                                                         L"Microsoft YaHei"));
+    const Tovik::ScopedGdiObject<HFONT> font(CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                                         0, 0, ANTIALIASED_QUALITY, 0, L"Microsoft YaHei"));
     const Tovik::ScopedSelectObject selected(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
@@ -43,17 +42,10 @@ void Paint(HWND window) {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        Paint(window);
-        return 0;
-    case WM_LBUTTONUP:
-        PostQuitMessage(static_cast<short>(LOWORD(lParam)) < kWidth / 2 ? 11 : 22);
-        return 0;
-    case WM_TIMER:
-        PostQuitMessage(3);
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_PAINT: Paint(window); return 0;
+    case WM_LBUTTONUP: PostQuitMessage(static_cast<short>(LOWORD(lParam)) < kWidth / 2 ? 11 : 22); return 0;
+    case WM_TIMER: PostQuitMessage(3); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -66,8 +58,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.lpszClassName = L"CorvanaProbe";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Corvana probe", WS_POPUP | WS_VISIBLE,
-                                  100, 100, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Corvana probe", WS_POPUP | WS_VISIBLE, 100, 100,
+                                  kWidth, kHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 2;
     SetTimer(window, kGiveUpTimer, 30000, nullptr);
 

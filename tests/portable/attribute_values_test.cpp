@@ -15,13 +15,9 @@ struct RectCase {
 
 TEST(AttributeValues, RectanglesSkipOneSeparatorAndStopAtAMissingNumber) {
     const RectCase cases[] = {
-        {L"1,2,3,4", {1, 2, 3, 4}},
-        {L"1 2;3x4", {1, 2, 3, 4}},
-        {L"-5,6", {-5, 6, 0, 0}},
+        {L"1,2,3,4", {1, 2, 3, 4}}, {L"1 2;3x4", {1, 2, 3, 4}}, {L"-5,6", {-5, 6, 0, 0}},
         {L"1,,3,4", {1, 0, 0, 0}},  // the second number is missing: reading stops
-        {L"abc", {0, 0, 0, 0}},
-        {L"", {0, 0, 0, 0}},
-        {L"1,2,3,4,5", {1, 2, 3, 4}},
+        {L"abc", {0, 0, 0, 0}},     {L"", {0, 0, 0, 0}},        {L"1,2,3,4,5", {1, 2, 3, 4}},
     };
     for (const RectCase& c : cases) {
         const RECT r = ParseRect(c.text);

@@ -165,10 +165,9 @@ TEST_F(HttpWebRequestTest, OptionsAreSetInTheirFixedOrderAndNoOthers) {
     CurlRecorder recorder;
     request.SetProgressCallback(&RecordProgress, &progress);
     ASSERT_TRUE(Download("/bytes/10", 0));
-    EXPECT_EQ(recorder.Options(),
-              (std::vector<CURLoption>{CURLOPT_HTTPHEADER, CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA,
-                                       CURLOPT_XFERINFOFUNCTION, CURLOPT_URL, CURLOPT_TIMEOUT,
-                                       CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA}));
+    EXPECT_EQ(recorder.Options(), (std::vector<CURLoption>{CURLOPT_HTTPHEADER, CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA,
+                                                           CURLOPT_XFERINFOFUNCTION, CURLOPT_URL, CURLOPT_TIMEOUT,
+                                                           CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA}));
     EXPECT_EQ(recorder.FindOption(CURLOPT_HTTPHEADER)->value, 0);
     EXPECT_EQ(recorder.FindOption(CURLOPT_NOPROGRESS)->value, 0);
     EXPECT_EQ(recorder.FindOption(CURLOPT_URL)->text,

@@ -35,7 +35,8 @@ TEST(HWRHelperTexts, HttpStatusTextHasTheNumberAndTheTableText) {
 }
 
 TEST(HWRHelperTexts, CurlErrorTextIsLibcurlsOwn) {
-    for (CURLcode code : {CURLE_COULDNT_RESOLVE_HOST, CURLE_PARTIAL_FILE, CURLE_WRITE_ERROR, CURLE_ABORTED_BY_CALLBACK}) {
+    for (CURLcode code :
+         {CURLE_COULDNT_RESOLVE_HOST, CURLE_PARTIAL_FILE, CURLE_WRITE_ERROR, CURLE_ABORTED_BY_CALLBACK}) {
         EXPECT_EQ(HWRHelper::CurlErrorText(code),
                   Platform::ToWideString(Platform::CodePage::Ansi, curl_easy_strerror(code)));
     }
@@ -49,15 +50,15 @@ TEST(HWRHelperResult, OnlyStatus200WithoutACurlErrorSucceeds) {
         int code;
     };
     const Case cases[] = {
-        {0, 200, true, 0},   {0, 206, false, 206}, {0, 204, false, 204}, {0, 201, false, 201},
-        {0, 302, false, 302}, {0, 500, false, 500}, {6, 0, false, 6},    {18, 200, false, 18},
+        {0, 200, true, 0},    {0, 206, false, 206}, {0, 204, false, 204}, {0, 201, false, 201},
+        {0, 302, false, 302}, {0, 500, false, 500}, {6, 0, false, 6},     {18, 200, false, 18},
     };
     HWRContext context;
     for (const auto& c : cases) {
         HWRHelper helper(nullptr, &context);
         EXPECT_EQ(helper.CheckResult(c.curlCode, c.status), c.success);
         EXPECT_EQ(helper.GetErrorCode(), c.code);
-        const std::wstring expected = c.success ? L""
+        const std::wstring expected = c.success         ? L""
                                       : c.curlCode != 0 ? HWRHelper::CurlErrorText(c.curlCode)
                                                         : HWRHelper::HttpStatusText(c.code);
         EXPECT_EQ(helper.GetErrorMessage(), expected);
@@ -169,8 +170,9 @@ TEST(HWRHelperCallbacks, ProgressForwardsOnlyAnnouncedTotals) {
             context.progressCallback = &RecordProgress;
             context.progressContext = &probe;
         }
-        EXPECT_EQ(HWRHelper::TransferProgressCallback(&context, c.downloadTotal, c.downloadNow, c.uploadTotal, c.uploadNow),
-                  c.expectedResult);
+        EXPECT_EQ(
+            HWRHelper::TransferProgressCallback(&context, c.downloadTotal, c.downloadNow, c.uploadTotal, c.uploadNow),
+            c.expectedResult);
         EXPECT_EQ(probe.calls, c.expectedCalls);
         EXPECT_EQ(probe.total, c.expectedTotal);
         EXPECT_EQ(probe.now, c.expectedNow);

@@ -36,12 +36,16 @@ TEST(PlatformUtf8, ConvertsValidTextBothWays) {
 
 TEST(PlatformUtf8, ReplacesEachMalformedSubsequence) {
     const Utf8Case cases[] = {
-        {"a\xC3", L"a\xFFFD"},                         // truncated at the end
-        {"\xE4\xB8z", L"\xFFFD" L"z"},                 // truncated before a character
-        {"\xC0\x80", L"\xFFFD\xFFFD"},                 // overlong
-        {"\xED\xA0\x80", L"\xFFFD\xFFFD\xFFFD"},       // encoded surrogate
+        {"a\xC3", L"a\xFFFD"},  // truncated at the end
+        {"\xE4\xB8z",
+         L"\xFFFD"
+         L"z"},                                             // truncated before a character
+        {"\xC0\x80", L"\xFFFD\xFFFD"},                      // overlong
+        {"\xED\xA0\x80", L"\xFFFD\xFFFD\xFFFD"},            // encoded surrogate
         {"\xF4\x90\x80\x80", L"\xFFFD\xFFFD\xFFFD\xFFFD"},  // beyond U+10FFFF
-        {"\x80x", L"\xFFFD" L"x"},                     // stray continuation byte
+        {"\x80x",
+         L"\xFFFD"
+         L"x"},  // stray continuation byte
         {"\xFF", L"\xFFFD"},
     };
     for (const auto& c : cases) EXPECT_EQ(Platform::ToWideString(CodePage::Utf8, c.utf8), c.utf16);
@@ -80,13 +84,12 @@ TEST(PlatformClassification, LettersAndDigitsAsWindowsSeesThem) {
         bool digit;
     };
     const Case cases[] = {
-        {L'A', true, false},     {L'z', true, false},     {L'5', false, true},
-        {0x00E9, true, false},   {0x0416, true, false},   {0x03A9, true, false},
-        {0x4E2D, true, false},   {0x3042, true, false},   {0x30A2, true, false},
-        {0xD55C, true, false},   {0xFF21, true, false},   {0x0663, false, true},
-        {0xFF15, false, true},   {L'_', false, false},    {L':', false, false},
-        {L' ', false, false},    {L'-', false, false},    {L'<', false, false},
-        {0x3000, false, false},  {0x00D7, false, false},  {0, false, false},
+        {L'A', true, false},   {L'z', true, false},   {L'5', false, true},    {0x00E9, true, false},
+        {0x0416, true, false}, {0x03A9, true, false}, {0x4E2D, true, false},  {0x3042, true, false},
+        {0x30A2, true, false}, {0xD55C, true, false}, {0xFF21, true, false},  {0x0663, false, true},
+        {0xFF15, false, true}, {L'_', false, false},  {L':', false, false},   {L' ', false, false},
+        {L'-', false, false},  {L'<', false, false},  {0x3000, false, false}, {0x00D7, false, false},
+        {0, false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Platform::IsLetter(c.ch), c.letter) << std::hex << static_cast<unsigned>(c.ch);

@@ -21,9 +21,7 @@ public:
     ~FailingRealloc() { CPtrArrayUI::SetReallocFunction(previous_); }
 
 private:
-    static void* Realloc(void* block, size_t bytes) {
-        return allowed_-- > 0 ? std::realloc(block, bytes) : nullptr;
-    }
+    static void* Realloc(void* block, size_t bytes) { return allowed_-- > 0 ? std::realloc(block, bytes) : nullptr; }
     static int allowed_;
     CPtrArrayUI::ReallocFunction previous_;
 };

@@ -82,7 +82,8 @@ TEST(ResourceZipOpen, ACommentOrPrependedBytesDoNotGetInTheWay) {
         std::string comment;
         std::string prefix;
     };
-    const Case cases[] = {{std::string(2000, 'c'), ""}, {"", std::string(100, 'p')}, {Text(65000), std::string(5000, 'x')}};
+    const Case cases[] = {
+        {std::string(2000, 'c'), ""}, {"", std::string(100, 'p')}, {Text(65000), std::string(5000, 'x')}};
     for (const Case& c : cases) {
         MemoryArchive archive(TestZip::Build(kSkin, c.comment, c.prefix).bytes);
         ASSERT_NE(archive.get(), nullptr) << c.comment.size() << " " << c.prefix.size();
@@ -120,8 +121,9 @@ TEST(ResourceZipFind, FoldsOnlyAsciiLettersAndOnlyWhenAsked) {
         int index;
     };
     const Case cases[] = {
-        {L"Skin/main.xml", true, 0},  {L"Skin/main.xml", false, -1}, {L"SKIN/MAIN.XML", false, 0},
-        {L"\x00C4.txt", false, 1},    {L"\x00E4.txt", true, -1},     {L"\x00C4.TXT", true, 1},
+        {L"Skin/main.xml", true, 0},  {L"Skin/main.xml", false, -1},
+        {L"SKIN/MAIN.XML", false, 0}, {L"\x00C4.txt", false, 1},
+        {L"\x00E4.txt", true, -1},    {L"\x00C4.TXT", true, 1},
         {L"SKIN/MAIN.XM", true, -1},  {L"", true, -1},
     };
     for (const Case& c : cases) {
@@ -141,7 +143,8 @@ TEST(ResourceZipFind, NamesOf256BytesOrMoreAreNotFound) {
     MemoryArchive archive(TestZip::Build({{longName, "x"}, {std::string(255, 'm'), "y"}}).bytes);
     ASSERT_NE(archive.get(), nullptr);
     const std::wstring wideLong(longName.begin(), longName.end());
-    EXPECT_EQ(CResourceZipUI::FindEntry(archive.get(), wideLong.c_str(), false, nullptr, nullptr), ZipResult::kNotFound);
+    EXPECT_EQ(CResourceZipUI::FindEntry(archive.get(), wideLong.c_str(), false, nullptr, nullptr),
+              ZipResult::kNotFound);
     EXPECT_EQ(CResourceZipUI::FindEntry(archive.get(), std::wstring(255, L'm').c_str(), false, nullptr, nullptr),
               ZipResult::kSuccess);
 }
@@ -178,8 +181,8 @@ TEST(ResourceZipFind, InfoNamesLoseDrivesLeadingSlashesAndParentSteps) {
         const wchar_t* shown;
     };
     const Case cases[] = {
-        {"C:/dir/a.txt", L"dir/a.txt"}, {"//abs/x", L"abs/x"},       {"a/../../b.txt", L"b.txt"},
-        {"x\\..\\y", L"y"},             {"p/..\\q/../r", L"r"},       {"plain.txt", L"plain.txt"},
+        {"C:/dir/a.txt", L"dir/a.txt"}, {"//abs/x", L"abs/x"},       {"a/../../b.txt", L"b.txt"}, {"x\\..\\y", L"y"},
+        {"p/..\\q/../r", L"r"},         {"plain.txt", L"plain.txt"},
     };
     for (const Case& c : cases) {
         MemoryArchive archive(TestZip::Build({{c.stored, "x"}}).bytes);
@@ -200,8 +203,9 @@ TEST(ResourceZipExtract, AHalfSizeBufferGivesMoreDataThenTheRest) {
         std::string out(data.size(), '\0');
         const uint32_t half = static_cast<uint32_t>(data.size() / 2);
         EXPECT_EQ(CResourceZipUI::ExtractEntry(archive.get(), index, &out[0], half), ZipResult::kMoreData);
-        EXPECT_EQ(CResourceZipUI::ExtractEntry(archive.get(), index, &out[half], static_cast<uint32_t>(data.size()) - half),
-                  ZipResult::kSuccess);
+        EXPECT_EQ(
+            CResourceZipUI::ExtractEntry(archive.get(), index, &out[half], static_cast<uint32_t>(data.size()) - half),
+            ZipResult::kSuccess);
         EXPECT_EQ(out, data);
     }
 }
@@ -283,59 +287,84 @@ TEST_F(EncryptedFixture, AWrongOrMissingPasswordIsRefused) {
 struct Damage {
     const char* what;
     void (*apply)(TestZip::Archive&);
-    uint32_t openResult;    // kSuccess or kCannotOpen
-    uint32_t findResult;    // for entry 1, when the archive opens
+    uint32_t openResult;  // kSuccess or kCannotOpen
+    uint32_t findResult;  // for entry 1, when the archive opens
     uint32_t extractResult;
 };
 
 const Damage kDamages[] = {
-    {"directory past the end", [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.endRecord + TestZip::End::kDirectoryOffset, 0x7FFFFFF0); },
+    {"directory past the end",
+     [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.endRecord + TestZip::End::kDirectoryOffset, 0x7FFFFFF0); },
      ZipResult::kCannotOpen, 0, 0},
-    {"directory size past the record", [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.endRecord + TestZip::End::kDirectorySize, 0x10000); },
+    {"directory size past the record",
+     [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.endRecord + TestZip::End::kDirectorySize, 0x10000); },
      ZipResult::kCannotOpen, 0, 0},
-    {"entry counts differ", [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.endRecord + TestZip::End::kEntriesHere, 3); },
+    {"entry counts differ",
+     [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.endRecord + TestZip::End::kEntriesHere, 3); },
      ZipResult::kCannotOpen, 0, 0},
-    {"more entries claimed than exist", [](TestZip::Archive& a) {
+    {"more entries claimed than exist",
+     [](TestZip::Archive& a) {
          TestZip::Put16(a.bytes, a.endRecord + TestZip::End::kEntriesHere, 5);
          TestZip::Put16(a.bytes, a.endRecord + TestZip::End::kEntriesTotal, 5);
-     }, ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kSuccess},
-    {"local header signature", [](TestZip::Archive& a) { a.bytes[a.localHeaders[1]] = 'X'; },
+     },
+     ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kSuccess},
+    {"local header signature", [](TestZip::Archive& a) { a.bytes[a.localHeaders[1]] = 'X'; }, ZipResult::kSuccess,
+     ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
+    {"local CRC disagrees",
+     [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kCrc, 1); },
      ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"local CRC disagrees", [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kCrc, 1); },
+    {"local name length disagrees",
+     [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.localHeaders[1] + TestZip::Local::kNameLength, 3); },
      ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"local name length disagrees", [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.localHeaders[1] + TestZip::Local::kNameLength, 3); },
+    {"local method disagrees",
+     [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.localHeaders[1] + TestZip::Local::kMethod, 0); },
      ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"local method disagrees", [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.localHeaders[1] + TestZip::Local::kMethod, 0); },
-     ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"method 12", [](TestZip::Archive& a) {
+    {"method 12",
+     [](TestZip::Archive& a) {
          TestZip::Put16(a.bytes, a.localHeaders[1] + TestZip::Local::kMethod, 12);
          TestZip::Put16(a.bytes, a.directoryRecords[1] + TestZip::Directory::kMethod, 12);
-     }, ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"local header offset past the end", [](TestZip::Archive& a) { TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kLocalHeaderOffset, 0x7FFFFFF0); },
+     },
      ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"huge uncompressed size", [](TestZip::Archive& a) {
+    {"local header offset past the end",
+     [](TestZip::Archive& a) {
+         TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kLocalHeaderOffset, 0x7FFFFFF0);
+     },
+     ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
+    {"huge uncompressed size",
+     [](TestZip::Archive& a) {
          TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kUncompressedSize, 0xFFFFFFF0);
          TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kUncompressedSize, 0xFFFFFFF0);
-     }, ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"inflation beyond deflate's limit", [](TestZip::Archive& a) {
+     },
+     ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
+    {"inflation beyond deflate's limit",
+     [](TestZip::Archive& a) {
          TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kCompressedSize, 2);
          TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kCompressedSize, 2);
-     }, ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"compressed data past the end", [](TestZip::Archive& a) {
+     },
+     ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
+    {"compressed data past the end",
+     [](TestZip::Archive& a) {
          TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kCompressedSize, 0x01000000);
          TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kCompressedSize, 0x01000000);
-     }, ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
-    {"CRC mismatch in both headers", [](TestZip::Archive& a) {
+     },
+     ZipResult::kSuccess, ZipResult::kBadLocalHeader, ZipResult::kBadLocalHeader},
+    {"CRC mismatch in both headers",
+     [](TestZip::Archive& a) {
          TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kCrc, 0x12345678);
          TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kCrc, 0x12345678);
-     }, ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
-    {"corrupt deflate stream", [](TestZip::Archive& a) {
+     },
+     ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
+    {"corrupt deflate stream",
+     [](TestZip::Archive& a) {
          for (size_t i = 0; i < 40; ++i) a.bytes[a.dataOffsets[1] + i] = static_cast<char>(0xFF);
-     }, ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
-    {"uncompressed size larger than the stream", [](TestZip::Archive& a) {
+     },
+     ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
+    {"uncompressed size larger than the stream",
+     [](TestZip::Archive& a) {
          TestZip::Put32(a.bytes, a.localHeaders[1] + TestZip::Local::kUncompressedSize, 5001);
          TestZip::Put32(a.bytes, a.directoryRecords[1] + TestZip::Directory::kUncompressedSize, 5001);
-     }, ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
+     },
+     ZipResult::kSuccess, ZipResult::kSuccess, ZipResult::kReadError},
 };
 
 TEST(ResourceZipDamage, EachDamageGivesItsCode) {
@@ -348,7 +377,8 @@ TEST(ResourceZipDamage, EachDamageGivesItsCode) {
         int index = -1;
         TZipEntryInfo info;
         EXPECT_EQ(CResourceZipUI::FindEntry(archive.get(), L"FrameworkUI/main.xml", false, &index, &info),
-                  damage.findResult) << damage.what;
+                  damage.findResult)
+            << damage.what;
         std::string out(5000, '\0');
         EXPECT_EQ(CResourceZipUI::ExtractEntry(archive.get(), 1, &out[0], 5000), damage.extractResult) << damage.what;
     }

@@ -55,13 +55,13 @@ TEST(ParseDrawInfo, SeparatorsDecideHowFarTheStringIsRead) {
         RECT dest;
     };
     const Case cases[] = {
-        {L"file='a.png'  dest='1,1,5,5'", {1, 1, 5, 5}},      // two spaces
-        {L"file='a.png'\tdest='1,1,5,5'", {0, 0, 0, 0}},      // a tab ends the string
-        {L"file = 'a.png' dest='1,1,5,5'", {1, 1, 5, 5}},     // spaces around '='
-        {L"file='a.png'dest='1,1,5,5'", {0, 0, 0, 0}},        // no separator
-        {L"file='a.png' dest=\"1,1,5,5\"", {0, 0, 0, 0}},     // double quotes
-        {L"file='a.png' dest='1,1,5,5", {0, 0, 0, 0}},        // unterminated value
-        {L"file='a.png' dest '1,1,5,5'", {0, 0, 0, 0}},       // no '='
+        {L"file='a.png'  dest='1,1,5,5'", {1, 1, 5, 5}},   // two spaces
+        {L"file='a.png'\tdest='1,1,5,5'", {0, 0, 0, 0}},   // a tab ends the string
+        {L"file = 'a.png' dest='1,1,5,5'", {1, 1, 5, 5}},  // spaces around '='
+        {L"file='a.png'dest='1,1,5,5'", {0, 0, 0, 0}},     // no separator
+        {L"file='a.png' dest=\"1,1,5,5\"", {0, 0, 0, 0}},  // double quotes
+        {L"file='a.png' dest='1,1,5,5", {0, 0, 0, 0}},     // unterminated value
+        {L"file='a.png' dest '1,1,5,5'", {0, 0, 0, 0}},    // no '='
     };
     for (const Case& c : cases) {
         const TSkinDrawInfo info = Parse(c.text);

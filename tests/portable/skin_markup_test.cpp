@@ -16,7 +16,9 @@ std::wstring Attribute(CSkinNode node, const wchar_t* name) {
     return node.ReadAttribute(name, value, 499) ? value : L"<none>";
 }
 
-std::vector<unsigned char> Bytes(const std::string& text) { return std::vector<unsigned char>(text.begin(), text.end()); }
+std::vector<unsigned char> Bytes(const std::string& text) {
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
 
 TEST(SkinMarkupStructure, AnEmptyElementWithOneAttribute) {
     CSkinMarkup markup(L"<Window size=\"560,400\"/>");
@@ -59,8 +61,12 @@ TEST(SkinMarkupStructure, DocumentsWithoutElementsAndUnclosedTopElements) {
         const wchar_t* root;  // null: the invalid node
     };
     const Case cases[] = {
-        {L"<!-- only a comment -->", nullptr}, {L"  \r\n\t ", nullptr},  {L"", nullptr},
-        {L"<a><b/>", L"a"},                    {L"<a>text", L"a"},       {L"<a/> </b> ignored", L"a"},
+        {L"<!-- only a comment -->", nullptr},
+        {L"  \r\n\t ", nullptr},
+        {L"", nullptr},
+        {L"<a><b/>", L"a"},
+        {L"<a>text", L"a"},
+        {L"<a/> </b> ignored", L"a"},
         {L"<!-- no end", nullptr},
     };
     for (const Case& c : cases) {
@@ -204,9 +210,11 @@ TEST(SkinMarkupBuffer, AnsiAscii) {
 }
 
 std::vector<unsigned char> Utf16(const std::wstring& text, bool bigEndian) {
-    std::vector<unsigned char> bytes = bigEndian ? std::vector<unsigned char>{0xFE, 0xFF} : std::vector<unsigned char>{0xFF, 0xFE};
+    std::vector<unsigned char> bytes =
+        bigEndian ? std::vector<unsigned char>{0xFE, 0xFF} : std::vector<unsigned char>{0xFF, 0xFE};
     for (wchar_t c : text) {
-        const unsigned char low = static_cast<unsigned char>(c & 0xFF), high = static_cast<unsigned char>((c >> 8) & 0xFF);
+        const unsigned char low = static_cast<unsigned char>(c & 0xFF),
+                            high = static_cast<unsigned char>((c >> 8) & 0xFF);
         bytes.push_back(bigEndian ? high : low);
         bytes.push_back(bigEndian ? low : high);
     }

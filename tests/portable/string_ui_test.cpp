@@ -75,9 +75,8 @@ TEST(CStringUICompare, EqualityIsExactAndCaseSensitive) {
         bool equal;
     };
     const Case cases[] = {
-        {L"abc", L"abc", true},   {L"abc", L"ABC", false}, {L"abc", L"abcd", false},
-        {L"", nullptr, true},     {L"a", nullptr, false},  {L"\x4E2D", L"\x4E2D", true},
-        {L"\x4E2D", L"\x4E2E", false},
+        {L"abc", L"abc", true}, {L"abc", L"ABC", false},      {L"abc", L"abcd", false},      {L"", nullptr, true},
+        {L"a", nullptr, false}, {L"\x4E2D", L"\x4E2D", true}, {L"\x4E2D", L"\x4E2E", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CStringUI(c.a) == c.b, c.equal) << static_cast<const void*>(c.b);
@@ -95,10 +94,9 @@ TEST(CStringUIParts, LeftMidRightClampTheirRange) {
         const wchar_t* expected;
     };
     const Case cases[] = {
-        {s.Left(3), L"abc"},    {s.Left(10), L"abcdef"}, {s.Left(-1), L""},
-        {s.Mid(2, 2), L"cd"},   {s.Mid(4), L"ef"},       {s.Mid(-3, 2), L"ab"},
-        {s.Mid(10, 2), L""},    {s.Mid(2, 100), L"cdef"}, {s.Mid(1, 0), L""},
-        {s.Right(2), L"ef"},    {s.Right(10), L"abcdef"}, {s.Right(-1), L""},
+        {s.Left(3), L"abc"}, {s.Left(10), L"abcdef"}, {s.Left(-1), L""},        {s.Mid(2, 2), L"cd"},
+        {s.Mid(4), L"ef"},   {s.Mid(-3, 2), L"ab"},   {s.Mid(10, 2), L""},      {s.Mid(2, 100), L"cdef"},
+        {s.Mid(1, 0), L""},  {s.Right(2), L"ef"},     {s.Right(10), L"abcdef"}, {s.Right(-1), L""},
     };
     for (const auto& c : cases) EXPECT_EQ(Text(c.part), c.expected);
 }
@@ -119,7 +117,7 @@ TEST(CStringUISearch, FindReturnsIndexOrMinusOne) {
         int expected;
     };
     const Case cases[] = {
-        {L"l", 0, 2}, {L"l", 3, 3}, {L"l", 4, -1}, {L"lo", 0, 3}, {L"z", 0, -1},
+        {L"l", 0, 2},       {L"l", 3, 3},  {L"l", 4, -1},  {L"lo", 0, 3},    {L"z", 0, -1},
         {L"hello!", 0, -1}, {L"h", 5, -1}, {L"h", -1, -1}, {nullptr, 0, -1},
     };
     for (const auto& c : cases) EXPECT_EQ(s.Find(c.needle, c.start), c.expected);

@@ -21,7 +21,8 @@ int ServerPort() {
 
 std::wstring Url(const char* path) {
     static const int port = ServerPort();
-    return L"http://127.0.0.1:" + std::to_wstring(port) + std::wstring(path, path + std::char_traits<char>::length(path));
+    return L"http://127.0.0.1:" + std::to_wstring(port) +
+           std::wstring(path, path + std::char_traits<char>::length(path));
 }
 
 std::string PatternBody(size_t length) {

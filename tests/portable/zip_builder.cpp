@@ -50,7 +50,7 @@ Archive Build(const std::vector<Entry>& entries, const std::string& comment, con
     Archive archive;
     std::string zip;
     std::string directory;
-    constexpr uint16_t kDosTime = (12 << 11) | (30 << 5);       // 12:30:00
+    constexpr uint16_t kDosTime = (12 << 11) | (30 << 5);               // 12:30:00
     constexpr uint16_t kDosDate = ((2024 - 1980) << 9) | (3 << 5) | 5;  // 2024-03-05
     for (const Entry& entry : entries) {
         const std::string payload = entry.method == kDeflated ? RawDeflate(entry.data) : entry.data;

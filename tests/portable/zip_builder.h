@@ -13,9 +13,12 @@ constexpr uint16_t kStored = 0;
 constexpr uint16_t kDeflated = 8;
 
 struct Entry {
-    Entry(std::string entryName, std::string entryData, uint16_t entryMethod = kDeflated,
-          uint16_t madeBy = 0x0314, uint32_t external = 0100644u << 16)
-        : name(std::move(entryName)), data(std::move(entryData)), method(entryMethod), versionMadeBy(madeBy),
+    Entry(std::string entryName, std::string entryData, uint16_t entryMethod = kDeflated, uint16_t madeBy = 0x0314,
+          uint32_t external = 0100644u << 16)
+        : name(std::move(entryName)),
+          data(std::move(entryData)),
+          method(entryMethod),
+          versionMadeBy(madeBy),
           externalAttributes(external) {}
 
     std::string name;

@@ -81,8 +81,9 @@ TEST(ContainerSearch, HitTestingOrderAndFlags) {
     EXPECT_EQ(container.LocateControl(Accept, &outsideChildren, FindHitTest), under);
     POINT outside = {150, 50};
     EXPECT_EQ(container.LocateControl(Accept, &outside, FindHitTest), nullptr);
-    EXPECT_EQ(container.LocateControl([](CControlUI* c, void*) -> CControlUI* { return c->GetParent() == nullptr ? c : nullptr; },
-                                      nullptr, FindUpdateTest),
+    EXPECT_EQ(container.LocateControl(
+                  [](CControlUI* c, void*) -> CControlUI* { return c->GetParent() == nullptr ? c : nullptr; }, nullptr,
+                  FindUpdateTest),
               nullptr);
 }
 
@@ -123,7 +124,7 @@ TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
         int position;
     };
     const Step steps[] = {
-        {EventKeyDown, VK_DOWN, 5},         {EventKeyDown, VK_NEXT, 105},  {EventKeyDown, VK_END, 200},
+        {EventKeyDown, VK_DOWN, 5},         {EventKeyDown, VK_NEXT, 105}, {EventKeyDown, VK_END, 200},
         {EventScrollWheel, SB_LINEUP, 195}, {EventKeyDown, VK_HOME, 0},
     };
     for (const Step& step : steps) {

@@ -305,7 +305,8 @@ TEST(ControlDpi, GettersScaleWhileSettersStoreMarkupValues) {
     CPaintManagerUI manager;
     manager.GetDpiScaler().SetDpi(144);
     CControlUI control;
-    control.ApplyAttributeString(L"padding=\"2,4,6,8\" width=\"100\" minheight=\"10\" bordersize=\"2\" borderround=\"4,6\"");
+    control.ApplyAttributeString(
+        L"padding=\"2,4,6,8\" width=\"100\" minheight=\"10\" bordersize=\"2\" borderround=\"4,6\"");
     EXPECT_EQ(control.GetFixedWidth(), 100);  // detached: unscaled
     control.AttachToManager(&manager, nullptr, false);
     EXPECT_EQ(control.GetFixedWidth(), 150);

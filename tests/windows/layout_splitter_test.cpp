@@ -58,9 +58,9 @@ struct SplitterRow {
     bool enabled;
     bool taken;
     bool draggingAfter;
-    int overlaysAfter;      // post-paint registrations: the overlay while dragging
-    int fixedHeightAfter;   // the layout's stored height
-    LONG bottomAfter;       // the layout's bottom edge
+    int overlaysAfter;     // post-paint registrations: the overlay while dragging
+    int fixedHeightAfter;  // the layout's stored height
+    LONG bottomAfter;      // the layout's bottom edge
 };
 
 // The layout is 100 × 50 with a 4-pixel band at the bottom (46..50), limits 20..80; a drag that
@@ -69,17 +69,21 @@ constexpr POINT kOnBand = {50, 48};
 constexpr POINT kOffBand = {50, 10};
 
 const SplitterRow kSplitterRows[] = {
-    {"any, button down on the band, enabled (from idle)", Start::Idle, EventButtonDown, kOnBand, true, true, true, 1, 50, 50},
-    {"any, button down on the band, enabled (again while dragging)", Start::Dragging, EventButtonDown, kOnBand, true, true, true, 1, 50, 50},
+    {"any, button down on the band, enabled (from idle)", Start::Idle, EventButtonDown, kOnBand, true, true, true, 1,
+     50, 50},
+    {"any, button down on the band, enabled (again while dragging)", Start::Dragging, EventButtonDown, kOnBand, true,
+     true, true, 1, 50, 50},
     {"any, button down off the band (idle)", Start::Idle, EventButtonDown, kOffBand, true, false, false, 0, 50, 50},
     {"any, button down, disabled (idle)", Start::Idle, EventButtonDown, kOnBand, false, false, false, 0, 50, 50},
-    {"any, button down off the band (dragging)", Start::Dragging, EventButtonDown, kOffBand, true, false, true, 1, 50, 50},
+    {"any, button down off the band (dragging)", Start::Dragging, EventButtonDown, kOffBand, true, false, true, 1, 50,
+     50},
     {"idle, mouse move", Start::Idle, EventMouseMove, {50, 58}, true, false, false, 0, 50, 50},
     {"dragging, mouse move", Start::Dragging, EventMouseMove, {50, 58}, true, true, true, 1, 60, 50},
     {"idle, button up", Start::Idle, EventButtonUp, kOnBand, true, false, false, 0, 50, 50},
     {"dragging, button up", Start::Dragging, EventButtonUp, kOnBand, true, true, false, 0, 50, 50},
     {"any, set cursor on the band, enabled (idle)", Start::Idle, EventSetCursor, kOnBand, true, true, false, 0, 50, 50},
-    {"any, set cursor on the band, enabled (dragging)", Start::Dragging, EventSetCursor, kOnBand, true, true, true, 1, 50, 50},
+    {"any, set cursor on the band, enabled (dragging)", Start::Dragging, EventSetCursor, kOnBand, true, true, true, 1,
+     50, 50},
     {"any, set cursor off the band (idle)", Start::Idle, EventSetCursor, kOffBand, true, false, false, 0, 50, 50},
 };
 

@@ -30,9 +30,9 @@ CControlUI* Child(const wchar_t* attributes) {
 
 struct LayoutCase {
     const char* what;
-    const wchar_t* container;                  // attributes of the layout
-    std::vector<const wchar_t*> children;      // attributes of each child
-    std::vector<const char*> expected;         // rectangle of each child, "" for not placed
+    const wchar_t* container;              // attributes of the layout
+    std::vector<const wchar_t*> children;  // attributes of each child
+    std::vector<const char*> expected;     // rectangle of each child, "" for not placed
 };
 
 template <typename Layout>
@@ -53,18 +53,34 @@ void Check(const LayoutCase& c, const RECT& area) {
 
 TEST(VerticalLayout, StacksByTheFormulas) {
     const LayoutCase cases[] = {
-        {"fixed, fixed, rest", L"", {L"height=\"20\"", L"height=\"52\"", L""}, {"0,0,600,20", "0,20,600,72", "0,72,600,342"}},
+        {"fixed, fixed, rest",
+         L"",
+         {L"height=\"20\"", L"height=\"52\"", L""},
+         {"0,0,600,20", "0,20,600,72", "0,72,600,342"}},
         {"two adjustable share 101", L"inset=\"0,0,0,241\"", {L"", L""}, {"0,0,600,50", "0,50,600,101"}},
-        {"inset and child padding", L"inset=\"10,5,10,5\" childpadding=\"4\"", {L"height=\"30\"", L""},
+        {"inset and child padding",
+         L"inset=\"10,5,10,5\" childpadding=\"4\"",
+         {L"height=\"30\"", L""},
          {"10,5,590,35", "10,39,590,337"}},
         {"paddings", L"", {L"height=\"30\" padding=\"3,4,5,6\"", L""}, {"3,4,595,34", "0,40,600,342"}},
-        {"min and max clamp adjustable", L"", {L"maxheight=\"40\"", L"minheight=\"400\""}, {"0,0,600,40", "0,40,600,440"}},
+        {"min and max clamp adjustable",
+         L"",
+         {L"maxheight=\"40\"", L"minheight=\"400\""},
+         {"0,0,600,40", "0,40,600,440"}},
         {"fixed width, centred", L"childalign=\"center\"", {L"width=\"100\" height=\"10\""}, {"250,0,350,10"}},
-        {"fixed width, right", L"childalign=\"right\"", {L"width=\"100\" height=\"10\" padding=\"0,0,7,0\""}, {"493,0,593,10"}},
+        {"fixed width, right",
+         L"childalign=\"right\"",
+         {L"width=\"100\" height=\"10\" padding=\"0,0,7,0\""},
+         {"493,0,593,10"}},
         {"valign centre without adjustable", L"childvalign=\"vcenter\"", {L"height=\"42\""}, {"0,150,600,192"}},
         {"valign bottom without adjustable", L"childvalign=\"bottom\"", {L"height=\"42\""}, {"0,300,600,342"}},
-        {"valign ignored with adjustable", L"childvalign=\"vcenter\"", {L"height=\"42\"", L""}, {"0,0,600,42", "0,42,600,342"}},
-        {"invisible and floating skipped", L"", {L"visible=\"false\" height=\"99\"", L"float=\"true\" pos=\"5,6,15,16\"", L""},
+        {"valign ignored with adjustable",
+         L"childvalign=\"vcenter\"",
+         {L"height=\"42\"", L""},
+         {"0,0,600,42", "0,42,600,342"}},
+        {"invisible and floating skipped",
+         L"",
+         {L"visible=\"false\" height=\"99\"", L"float=\"true\" pos=\"5,6,15,16\"", L""},
          {"", "5,6,15,16", "0,0,600,342"}},
     };
     for (const LayoutCase& c : cases) Check<CVerticalLayoutUI>(c, {0, 0, 600, 342});
@@ -73,7 +89,10 @@ TEST(VerticalLayout, StacksByTheFormulas) {
 TEST(HorizontalLayout, StacksByTheFormulas) {
     const LayoutCase cases[] = {
         {"fixed, rest", L"", {L"width=\"100\"", L""}, {"0,0,100,50", "100,0,600,50"}},
-        {"gap and inset", L"inset=\"4,4,4,4\" childpadding=\"2\"", {L"width=\"10\"", L"width=\"10\""}, {"4,4,14,46", "16,4,26,46"}},
+        {"gap and inset",
+         L"inset=\"4,4,4,4\" childpadding=\"2\"",
+         {L"width=\"10\"", L"width=\"10\""},
+         {"4,4,14,46", "16,4,26,46"}},
         {"fixed height, valign bottom", L"childvalign=\"bottom\"", {L"width=\"10\" height=\"20\""}, {"0,30,10,50"}},
         {"fixed height, valign centre", L"childvalign=\"vcenter\"", {L"width=\"10\" height=\"20\""}, {"0,15,10,35"}},
         {"align right without adjustable", L"childalign=\"right\"", {L"width=\"10\""}, {"590,0,600,50"}},
@@ -121,7 +140,8 @@ class Recorder : public INotifyUI {
 public:
     void Notify(TNotifyMsgUI& msg) override {
         types.push_back(std::wstring(msg.type.GetData()));
-        if (msg.type == L"tabselect") selections.push_back({static_cast<int>(msg.wParam), static_cast<int>(msg.lParam)});
+        if (msg.type == L"tabselect")
+            selections.push_back({static_cast<int>(msg.wParam), static_cast<int>(msg.lParam)});
     }
     std::vector<std::wstring> types;
     std::vector<std::pair<int, int>> selections;
@@ -203,21 +223,26 @@ TEST(InstallerStartPage, EveryVisibleControlLandsWhereTheFormulasSay) {
         add(*types, new CHorizontalLayoutUI, L"width=\"66\" padding=\"25,0\""),
     };
     add(*static_cast<CContainerUI*>(typeBoxes[0]), new CControlUI, L"visible=\"false\" width=\"70\" height=\"16\"");
-    auto* consentRow = static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"24\" padding=\"15,45\""));
-    CControlUI* consent = add(*consentRow, new CControlUI, L"name=\"BtnConsent\" width=\"140\" height=\"24\" padding=\"0,1,0,1\"");
-    CControlUI* agreement = add(*consentRow, new CControlUI, L"name=\"BtnAgreement\" width=\"110\" height=\"24\" padding=\"0,1,0,1\"");
+    auto* consentRow =
+        static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"24\" padding=\"15,45\""));
+    CControlUI* consent =
+        add(*consentRow, new CControlUI, L"name=\"BtnConsent\" width=\"140\" height=\"24\" padding=\"0,1,0,1\"");
+    CControlUI* agreement =
+        add(*consentRow, new CControlUI, L"name=\"BtnAgreement\" width=\"110\" height=\"24\" padding=\"0,1,0,1\"");
     CControlUI* spacer = add(*consentRow, new CControlUI, L"");
     CControlUI* diskTitle = add(*consentRow, new CControlUI, L"visible=\"false\" width=\"94\" padding=\"0,0,0,0\"");
-    CControlUI* combo = add(*consentRow, new CControlUI, L"visible=\"false\" width=\"44\" height=\"18\" padding=\"3,0,15,0\"");
+    CControlUI* combo =
+        add(*consentRow, new CControlUI, L"visible=\"false\" width=\"44\" height=\"18\" padding=\"3,0,15,0\"");
     auto* downRow = static_cast<CContainerUI*>(add(page, new CHorizontalLayoutUI, L"height=\"52\" padding=\"201,18\""));
-    CControlUI* download = add(*downRow, new CControlUI, L"name=\"BtnDown\" float=\"true\" width=\"192\" height=\"52\"");
+    CControlUI* download =
+        add(*downRow, new CControlUI, L"name=\"BtnDown\" float=\"true\" width=\"192\" height=\"52\"");
     CControlUI* folderRow = add(page, new CHorizontalLayoutUI, L"height=\"40\" visible=\"false\" padding=\"0,5\"");
 
     page.SetPosition({0, 0, 600, 342}, false);
     const std::pair<CControlUI*, const char*> expected[] = {
-        {types, "174,158,600,174"},     {typeBoxes[0], "174,158,244,174"}, {typeBoxes[1], "269,158,337,174"},
-        {typeBoxes[2], "362,158,428,174"}, {consentRow, "15,219,600,243"}, {consent, "15,220,155,242"},
-        {agreement, "155,220,265,242"}, {spacer, "265,219,600,243"},     {downRow, "201,261,600,313"},
+        {types, "174,158,600,174"},        {typeBoxes[0], "174,158,244,174"}, {typeBoxes[1], "269,158,337,174"},
+        {typeBoxes[2], "362,158,428,174"}, {consentRow, "15,219,600,243"},    {consent, "15,220,155,242"},
+        {agreement, "155,220,265,242"},    {spacer, "265,219,600,243"},       {downRow, "201,261,600,313"},
         {download, "201,261,393,313"},
     };
     for (const auto& [control, rect] : expected) EXPECT_EQ(Text(control->GetPosition()), rect) << rect;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "ui/controls/vertical_layout_ui.h"
 
 using namespace Tovik;

@@ -20,7 +20,9 @@ using namespace Tovik;
 
 namespace {
 
-std::vector<unsigned char> Bytes(const std::string& text) { return std::vector<unsigned char>(text.begin(), text.end()); }
+std::vector<unsigned char> Bytes(const std::string& text) {
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
 
 uint32_t PixelAt(const TSkinImage* image, int x, int y) {
     DIBSECTION section = {};
@@ -129,12 +131,13 @@ TEST(SkinImageTable, ResourcesNeedNumericNames) {
 }
 
 TEST(SkinImageTable, ReplacesFindsAndSharesImages) {
-    ArchiveMode archive({{"a.png", TestPng::Encode(1, 1, {1, 2, 3, 255})}, {"b.png", TestPng::Encode(2, 1, std::vector<uint8_t>(8, 9))}});
+    ArchiveMode archive({{"a.png", TestPng::Encode(1, 1, {1, 2, 3, 255})},
+                         {"b.png", TestPng::Encode(2, 1, std::vector<uint8_t>(8, 9))}});
     CPaintManagerUI first, second;
     TSkinImage* a = first.AcquireSkinImage(L"a.png", nullptr, 0);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(first.AcquireSkinImage(L"a.png", nullptr, 0), a);  // decoded once
-    EXPECT_EQ(second.FindSkinImage(L"a.png"), nullptr);           // per window
+    EXPECT_EQ(second.FindSkinImage(L"a.png"), nullptr);          // per window
 
     TSkinImage* replaced = first.AddSkinImage(L"a.png", nullptr, 0xFF010203, false);
     ASSERT_NE(replaced, nullptr);
@@ -292,8 +295,10 @@ TEST(ParseSkinFile, FolderModeLimitsAndMessages) {
         const char* file;
         const wchar_t* message;  // null: parses
     };
-    const Case cases[] = {{"empty.xml", L"File is empty"}, {"large.xml", L"File too large"},
-                          {"missing.xml", L"Error opening file"}, {"exact.xml", nullptr}};
+    const Case cases[] = {{"empty.xml", L"File is empty"},
+                          {"large.xml", L"File too large"},
+                          {"missing.xml", L"Error opening file"},
+                          {"exact.xml", nullptr}};
     for (const Case& c : cases) {
         CSkinMarkup markup;
         const bool parsed = markup.ParseSkinFile(folder.File(c.file).wstring().c_str(), Utf8);
@@ -307,7 +312,8 @@ TEST(ParseSkinFile, FolderModeLimitsAndMessages) {
 
 TEST(ParseSkinFile, ZipModeFindsEntriesIgnoringCase) {
     const std::string big((4u << 20) + 1, ' ');
-    ArchiveMode archive({{"FrameworkUI/Main.xml", "<Window caption=\"0,0,0,30\"/>"}, {"empty.xml", ""}, {"big.xml", big}});
+    ArchiveMode archive(
+        {{"FrameworkUI/Main.xml", "<Window caption=\"0,0,0,30\"/>"}, {"empty.xml", ""}, {"big.xml", big}});
     CSkinMarkup markup;
     ASSERT_TRUE(markup.ParseSkinFile(L"frameworkui\\main.xml", Utf8)) << markup.ErrorMessage();
     EXPECT_STREQ(markup.RootNode().TagName(), L"Window");
@@ -315,7 +321,8 @@ TEST(ParseSkinFile, ZipModeFindsEntriesIgnoringCase) {
         const wchar_t* name;
         const wchar_t* message;
     };
-    const Case cases[] = {{L"missing.xml", L"Could not find ziped file"}, {L"empty.xml", L"File is empty"},
+    const Case cases[] = {{L"missing.xml", L"Could not find ziped file"},
+                          {L"empty.xml", L"File is empty"},
                           {L"big.xml", L"File too large"}};
     for (const Case& c : cases) {
         EXPECT_FALSE(markup.ParseSkinFile(c.name, Utf8));

@@ -21,14 +21,16 @@ using Clock = std::chrono::steady_clock;
 std::string GenerateSkin(size_t targetBytes) {
     std::string skin = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Window size=\"560,400\" caption=\"0,0,0,30\">\n";
     for (int page = 0; skin.size() < targetBytes; ++page) {
-        skin += "  <VerticalLayout name=\"page" + std::to_string(page) + "\" inset=\"10,10,10,10\" childpadding=\"4\">\n";
+        skin +=
+            "  <VerticalLayout name=\"page" + std::to_string(page) + "\" inset=\"10,10,10,10\" childpadding=\"4\">\n";
         for (int i = 0; i < 20; ++i) {
             const std::string n = std::to_string(page * 20 + i);
             skin += "    <HorizontalLayout height=\"30\"><Button name=\"btn" + n +
                     "\" text=\"\xE7\xAB\x8B\xE5\x8D\xB3\xE4\xB8\x8B\xE8\xBD\xBD &amp; go\" pos=\"0,0,100,30\" "
                     "normalimage=\"file='btn.png' source='0,0,100,30' corner='2,2,2,2'\" "
                     "hotimage=\"file='btn.png' source='0,30,100,60'\" textcolor=\"#FF333333\" "
-                    "font=\"1\" tooltip=\"&lt;" + n + "&gt;\"/><Label text=\"" + n + "\" width=\"40\"/></HorizontalLayout>\n";
+                    "font=\"1\" tooltip=\"&lt;" +
+                    n + "&gt;\"/><Label text=\"" + n + "\" width=\"40\"/></HorizontalLayout>\n";
         }
         skin += "  </VerticalLayout>\n";
     }

@@ -49,7 +49,8 @@ std::string Picture(int width, int height, bool jpeg) {
 int main() {
     constexpr int kDraws = 1000;
     const std::string archive =
-        TestZip::Build({{"bg.jpg", Picture(600, 684, true), TestZip::kStored}, {"btn.png", Picture(100, 120, false)}}).bytes;
+        TestZip::Build({{"bg.jpg", Picture(600, 684, true), TestZip::kStored}, {"btn.png", Picture(100, 120, false)}})
+            .bytes;
     Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
     Tovik::CPaintManagerUI manager;
     Tovik::ScopedMemoryDC dc;

@@ -103,13 +103,13 @@ int main(int argc, char** argv) {
 
     std::vector<double> oursFile, oursMemory, minizip;
     for (int round = 0; round < rounds; ++round) {
-        oursFile.push_back(Seconds([&] {
-            return ExtractOurs(CResourceZipUI::OpenArchiveFile(widePath.c_str(), nullptr), listing, buffer);
-        }));
+        oursFile.push_back(Seconds(
+            [&] { return ExtractOurs(CResourceZipUI::OpenArchiveFile(widePath.c_str(), nullptr), listing, buffer); }));
         minizip.push_back(Seconds([&] { return ExtractMinizip(path, buffer); }));
         oursMemory.push_back(Seconds([&] {
-            return ExtractOurs(CResourceZipUI::OpenArchiveMemory(image.data(), static_cast<uint32_t>(image.size()), nullptr),
-                               listing, buffer);
+            return ExtractOurs(
+                CResourceZipUI::OpenArchiveMemory(image.data(), static_cast<uint32_t>(image.size()), nullptr), listing,
+                buffer);
         }));
     }
     const double megabytes = listing.total / 1e6;

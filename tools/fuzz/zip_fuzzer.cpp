@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kMaxEntries = 4096;
 constexpr int kMaxSteps = 256;  // 16 MiB per entry at most
-const wchar_t* const kNames[] = {L"FrameworkUI/main.xml", L"frameworkui/MAIN.XML", L"secret.txt", L"raw.bin",
-                                 L"dir/a.txt", L"\x00C4.txt"};
+const wchar_t* const kNames[] = {
+    L"FrameworkUI/main.xml", L"frameworkui/MAIN.XML", L"secret.txt", L"raw.bin", L"dir/a.txt", L"\x00C4.txt"};
 
 }  // namespace
 

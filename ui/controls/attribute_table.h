@@ -21,8 +21,8 @@ template <typename Control, size_t N>
 bool ApplyAttributeRow(const TAttributeRow<Control> (&rows)[N], Control& control, const wchar_t* name,
                        const wchar_t* value) {
     for (const TAttributeRow<Control>& row : rows) {
-        const bool matches = row.exactCase ? std::wcscmp(name, row.name) == 0
-                                           : Platform::EqualsIgnoringAsciiCase(name, row.name);
+        const bool matches =
+            row.exactCase ? std::wcscmp(name, row.name) == 0 : Platform::EqualsIgnoringAsciiCase(name, row.name);
         if (!matches) continue;
         row.apply(control, value);
         return true;

@@ -43,7 +43,8 @@ void* CContainerUI::QueryControlInterface(const wchar_t* name) {
 }
 
 void CContainerUI::AttachToManager(CPaintManagerUI* manager, CControlUI* parent, bool initialise) {
-    for (int i = 0; i < items_.GetSize(); ++i) static_cast<CControlUI*>(items_[i])->AttachToManager(manager, this, initialise);
+    for (int i = 0; i < items_.GetSize(); ++i)
+        static_cast<CControlUI*>(items_[i])->AttachToManager(manager, this, initialise);
     for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
         if (bar != nullptr) bar->AttachToManager(manager, this, initialise);
     }
@@ -320,8 +321,9 @@ void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
          true},
         {L"childvalign",
          [](CContainerUI& c, const wchar_t* v) {
-             SetAlignFromWord(c.childVAlign_, v,
-                              {{L"top", ChildVAlignTop}, {L"vcenter", ChildVAlignCenter}, {L"bottom", ChildVAlignBottom}});
+             SetAlignFromWord(
+                 c.childVAlign_, v,
+                 {{L"top", ChildVAlignTop}, {L"vcenter", ChildVAlignCenter}, {L"bottom", ChildVAlignBottom}});
          },
          true},
         {L"scrollstepsize",

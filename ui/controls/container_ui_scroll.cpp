@@ -24,7 +24,8 @@ void CContainerUI::EnableScrollBars(bool vertical, bool horizontal) {
         bar->SetOwner(this);
         bar->AttachToManager(manager_, nullptr, false);
         if (manager_ != nullptr) {
-            if (const wchar_t* defaults = manager_->DefaultAttributesFor(className)) bar->ApplyAttributeString(defaults);
+            if (const wchar_t* defaults = manager_->DefaultAttributesFor(className))
+                bar->ApplyAttributeString(defaults);
         }
     };
     enable(verticalBar_, vertical, false, L"VScrollBar");
@@ -103,8 +104,12 @@ void CContainerUI::ScrollToBottom() {
     ScrollOffsetTo(true, GetScrollExtent().cy);
 }
 
-void CContainerUI::ScrollLineLeft() { ScrollOffsetTo(false, GetScrollOffset().cx - (GetScrollStep() != 0 ? GetScrollStep() : 8)); }
-void CContainerUI::ScrollLineRight() { ScrollOffsetTo(false, GetScrollOffset().cx + (GetScrollStep() != 0 ? GetScrollStep() : 8)); }
+void CContainerUI::ScrollLineLeft() {
+    ScrollOffsetTo(false, GetScrollOffset().cx - (GetScrollStep() != 0 ? GetScrollStep() : 8));
+}
+void CContainerUI::ScrollLineRight() {
+    ScrollOffsetTo(false, GetScrollOffset().cx + (GetScrollStep() != 0 ? GetScrollStep() : 8));
+}
 void CContainerUI::ScrollPageLeft() { ScrollOffsetTo(false, GetScrollOffset().cx - Width(ClientRect())); }
 void CContainerUI::ScrollPageRight() { ScrollOffsetTo(false, GetScrollOffset().cx + Width(ClientRect())); }
 void CContainerUI::ScrollToLeftEnd() { ScrollOffsetTo(false, 0); }

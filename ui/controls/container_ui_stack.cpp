@@ -38,8 +38,9 @@ struct Axis {
 
     // The limits a child is measured within, given the room left along the main direction.
     SIZE Limit(const CControlUI& c, const RECT& pad, int mainRoom, int crossAvailable) const {
-        return Size(std::min(mainRoom, FixedOrMax(MainFixed(c), MainMax(c))),
-                    std::min<int>(crossAvailable - CrossStart(pad) - CrossEnd(pad), FixedOrMax(CrossFixed(c), CrossMax(c))));
+        return Size(
+            std::min(mainRoom, FixedOrMax(MainFixed(c), MainMax(c))),
+            std::min<int>(crossAvailable - CrossStart(pad) - CrossEnd(pad), FixedOrMax(CrossFixed(c), CrossMax(c))));
     }
 };
 
@@ -57,12 +58,11 @@ int CrossSize(const Axis& axis, const CControlUI& child, const RECT& pad, LONG m
     return std::max(height, child.GetMinHeight());
 }
 
-
 // What both passes work from.
 struct StackPlan {
     Axis axis;
     RECT client;
-    CScrollBarUI* mainBar;   // visible bars only
+    CScrollBarUI* mainBar;  // visible bars only
     CScrollBarUI* crossBar;
     bool mainCentre, mainEnd, crossCentre, crossEnd;
     int gap;
@@ -76,7 +76,7 @@ struct StackTotals {
     int fixedTotal = 0;    // the main extent of everything but the adjustable children, gaps included
     int neededAcross = 0;  // the widest child across, with its padding
     int gaps = 0;
-    int expand = 0;        // the share of each adjustable child
+    int expand = 0;  // the share of each adjustable child
 };
 
 CScrollBarUI* VisibleBar(CScrollBarUI* bar) { return bar != nullptr && bar->IsVisible() ? bar : nullptr; }
@@ -128,7 +128,8 @@ StackTotals MeasureStack(const CContainerUI& container, const StackPlan& plan) {
     }
     totals.gaps = children > 0 ? (children - 1) * plan.gap : 0;
     totals.fixedTotal += totals.gaps;
-    totals.expand = totals.adjustable > 0 ? std::max(0, (plan.mainAvailable - totals.fixedTotal) / totals.adjustable) : 0;
+    totals.expand =
+        totals.adjustable > 0 ? std::max(0, (plan.mainAvailable - totals.fixedTotal) / totals.adjustable) : 0;
     return totals;
 }
 

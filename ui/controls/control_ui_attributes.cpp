@@ -20,11 +20,11 @@ struct CursorName {
 };
 
 constexpr CursorName kCursors[] = {
-    {L"arrow", CursorArrow},       {L"ibeam", CursorIBeam},     {L"wait", CursorWait},
-    {L"cross", CursorCross},       {L"uparrow", CursorUpArrow}, {L"size", CursorSize},
-    {L"icon", CursorIcon},         {L"sizenwse", CursorSizeNwse}, {L"sizenesw", CursorSizeNesw},
-    {L"sizewe", CursorSizeWe},     {L"sizens", CursorSizeNs},   {L"sizeall", CursorSizeAll},
-    {L"no", CursorNo},             {L"hand", CursorHand},
+    {L"arrow", CursorArrow},   {L"ibeam", CursorIBeam},       {L"wait", CursorWait},
+    {L"cross", CursorCross},   {L"uparrow", CursorUpArrow},   {L"size", CursorSize},
+    {L"icon", CursorIcon},     {L"sizenwse", CursorSizeNwse}, {L"sizenesw", CursorSizeNesw},
+    {L"sizewe", CursorSizeWe}, {L"sizens", CursorSizeNs},     {L"sizeall", CursorSizeAll},
+    {L"no", CursorNo},         {L"hand", CursorHand},
 };
 
 constexpr int kMaxStyleNesting = 8;

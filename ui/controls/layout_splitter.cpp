@@ -38,7 +38,8 @@ bool LayoutSplitter::ApplyAttribute(CControlUI& layout, const wchar_t* name, con
 
 void LayoutSplitter::SetImmediate(CControlUI& layout, bool immediate) {
     immediate_ = immediate;
-    if (immediate && dragging_ && layout.GetPaintManager() != nullptr) layout.GetPaintManager()->RemovePostPaint(&layout);
+    if (immediate && dragging_ && layout.GetPaintManager() != nullptr)
+        layout.GetPaintManager()->RemovePostPaint(&layout);
 }
 
 int LayoutSplitter::Extent(const RECT& r) const { return vertical_ ? r.bottom - r.top : r.right - r.left; }
@@ -155,8 +156,7 @@ bool LayoutSplitter::HandleEvent(CControlUI& layout, const TInputEventUI& event)
         if (!layout.IsEnabled() || !PtInRect(&band, event.mouse)) return false;
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(vertical_ ? CursorSizeNs : CursorSizeWe)));
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

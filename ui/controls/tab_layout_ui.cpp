@@ -95,7 +95,8 @@ void CTabLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
 void CTabLayoutUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
     const RECT inset = GetInset();
-    const RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right, item_.bottom - inset.bottom};
+    const RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right,
+                     item_.bottom - inset.bottom};
     for (int i = 0; i < ItemCount(); ++i) {
         CControlUI* child = ItemAt(i);
         if (!child->IsVisible()) continue;

@@ -25,7 +25,8 @@ RECT ConvertRect(const RECT& rect, Convert convert) {
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     if (c == 0) return -1;
     const int64_t product = static_cast<int64_t>(a) * b;
-    const int64_t magnitude = (std::llabs(product) + std::llabs(static_cast<int64_t>(c)) / 2) / std::llabs(static_cast<int64_t>(c));
+    const int64_t magnitude =
+        (std::llabs(product) + std::llabs(static_cast<int64_t>(c)) / 2) / std::llabs(static_cast<int64_t>(c));
     const int64_t result = (product < 0) != (c < 0) ? -magnitude : magnitude;
     if (result > std::numeric_limits<int32_t>::max() || result < std::numeric_limits<int32_t>::min()) return -1;
     return static_cast<int32_t>(result);

@@ -151,8 +151,8 @@ void CPaintManagerUI::Measure(TSkinFont& font) {
 HFONT CPaintManagerUI::AddSkinFont(int id, const wchar_t* face, int size, bool bold, bool underline, bool italic,
                                    bool shared) {
     LOGFONTW created;
-    const HFONT handle = CreateSkinFont(face, size, bold ? kBoldWeight : StockFontDescription().lfWeight, underline,
-                                        italic, created);
+    const HFONT handle =
+        CreateSkinFont(face, size, bold ? kBoldWeight : StockFontDescription().lfWeight, underline, italic, created);
     if (handle == nullptr) return nullptr;
     auto* font = new TSkinFont;
     font->handle = handle;
@@ -170,8 +170,8 @@ void CPaintManagerUI::SetDefaultSkinFont(const wchar_t* face, int size, bool bol
                                          bool shared) {
     const LONG stockWeight = StockFontDescription().lfWeight;
     LOGFONTW created;
-    const HFONT handle = CreateSkinFont(face, size, bold ? stockWeight + kBoldWeight : stockWeight, underline, italic,
-                                        created);
+    const HFONT handle =
+        CreateSkinFont(face, size, bold ? stockWeight + kBoldWeight : stockWeight, underline, italic, created);
     if (handle == nullptr) return;
     TSkinFont& target = shared ? sharedDefaultFont_ : defaultFont_;
     ReleaseFontHandle(target);

@@ -178,7 +178,7 @@ private:
 
     struct Timer {
         CControlUI* control;
-        UINT id;        // the control's own id
+        UINT id;  // the control's own id
         HWND window;
         UINT windowId;  // the id given to SetTimer
         bool killed;

@@ -85,8 +85,6 @@ int CPtrArrayUI::Find(void* item) const {
     return -1;
 }
 
-void* CPtrArrayUI::GetAt(int index) const {
-    return index >= 0 && index < count_ ? items_[index] : nullptr;
-}
+void* CPtrArrayUI::GetAt(int index) const { return index >= 0 && index < count_ ? items_[index] : nullptr; }
 
 }  // namespace Tovik

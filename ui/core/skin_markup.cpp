@@ -39,9 +39,9 @@ wchar_t* DecodeData(wchar_t*& p, wchar_t end) {
     wchar_t* write = p;
     while (*read != 0 && *read != end) {
         if (*read == L'&') {
-            const EntityName* entity = std::find_if(std::begin(kEntities), std::end(kEntities), [&](const EntityName& e) {
-                return std::wcsncmp(read + 1, e.name, std::wcslen(e.name)) == 0;
-            });
+            const EntityName* entity = std::find_if(
+                std::begin(kEntities), std::end(kEntities),
+                [&](const EntityName& e) { return std::wcsncmp(read + 1, e.name, std::wcslen(e.name)) == 0; });
             if (entity != std::end(kEntities)) {
                 *write++ = entity->character;
                 read += 1 + std::wcslen(entity->name);
@@ -88,7 +88,8 @@ bool CSkinMarkup::ParseBuffer(unsigned char* bytes, uint32_t size, int encoding)
         const int converted = length > 0 ? Platform::ToWide(codePage, source, length, nullptr, 0) : 0;
         text_.assign(converted + 1, 0);
         if (converted > 0) Platform::ToWide(codePage, source, length, text_.data(), converted);
-    } else if (bytes != nullptr && size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
+    } else if (bytes != nullptr && size >= 2 &&
+               ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
         const uint32_t count = size / 2 - 1;
         unsigned char* units = bytes + 2;
         if (bytes[0] == 0xFE) {
@@ -105,7 +106,8 @@ bool CSkinMarkup::ParseBuffer(unsigned char* bytes, uint32_t size, int encoding)
 CSkinNode CSkinMarkup::RootNode() { return elements_.size() > 1 ? CSkinNode(this, 1) : CSkinNode(); }
 
 uint32_t CSkinMarkup::ReserveElement() {
-    if (elements_.size() == elements_.capacity()) elements_.reserve(elements_.capacity() + elements_.capacity() / 2 + 500);
+    if (elements_.size() == elements_.capacity())
+        elements_.reserve(elements_.capacity() + elements_.capacity() / 2 + 500);
     elements_.push_back(Element{});
     return static_cast<uint32_t>(elements_.size() - 1);
 }

@@ -53,9 +53,9 @@ void DrawTiled(const PieceDrawer& drawer, const RECT& target, const RECT& source
     if (stepX <= 0 || stepY <= 0) return;
     for (LONG top = target.top; top < target.bottom; top += stepY) {
         for (LONG left = target.left; left < target.right; left += stepX) {
-            const RECT piece = {left, top, std::min<LONG>(left + stepX, target.right), std::min<LONG>(top + stepY, target.bottom)};
-            const RECT from = {source.left, source.top,
-                               tileWidth > 0 ? source.left + Width(piece) : source.right,
+            const RECT piece = {left, top, std::min<LONG>(left + stepX, target.right),
+                                std::min<LONG>(top + stepY, target.bottom)};
+            const RECT from = {source.left, source.top, tileWidth > 0 ? source.left + Width(piece) : source.right,
                                tileHeight > 0 ? source.top + Height(piece) : source.bottom};
             drawer.Draw(piece, from);
         }
@@ -93,7 +93,8 @@ bool CSkinRender::DrawImageInfo(HDC dc, CPaintManagerUI* manager, const RECT& it
     RECT target = item;
     if (!IsZeroRect(info->dest)) {
         target = RECT{item.left + info->dest.left, item.top + info->dest.top,
-                      std::min(item.left + info->dest.right, item.right), std::min(item.top + info->dest.bottom, item.bottom)};
+                      std::min(item.left + info->dest.right, item.right),
+                      std::min(item.top + info->dest.bottom, item.bottom)};
     }
     const SIZE size = info->size;
     if (size.cx > 0 && size.cy > 0) {
@@ -114,8 +115,8 @@ bool CSkinRender::DrawImagePart(HDC dc, CPaintManagerUI* manager, const RECT& it
                                 const RECT& corner, DWORD colourKey, uint8_t fade, bool hole, bool xTiled, bool yTiled,
                                 HINSTANCE module) {
     if (dc == nullptr || manager == nullptr || name == nullptr || *name == 0) return false;
-    const TSkinImage* image = manager->AcquireSkinImage(name, type != nullptr && *type != 0 ? type : nullptr,
-                                                        colourKey, module);
+    const TSkinImage* image =
+        manager->AcquireSkinImage(name, type != nullptr && *type != 0 ? type : nullptr, colourKey, module);
     if (image == nullptr) return false;
     if (IsZeroRect(source)) source = RECT{0, 0, image->width, image->height};
     source.right = std::min<LONG>(source.right, image->width);
@@ -152,21 +153,36 @@ void CSkinRender::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const R
     if (!hole && Meets(centre, paint)) {
         const int tileWidth = Width(sourceCentre), tileHeight = Height(sourceCentre);
         if (xTiled || yTiled) {
-            if (tileWidth > 0 && tileHeight > 0) DrawTiled(drawer, centre, sourceCentre, xTiled ? tileWidth : 0, yTiled ? tileHeight : 0);
+            if (tileWidth > 0 && tileHeight > 0)
+                DrawTiled(drawer, centre, sourceCentre, xTiled ? tileWidth : 0, yTiled ? tileHeight : 0);
         } else {
             drawer.Draw(centre, sourceCentre);
         }
     }
     // The eight border cells, in drawing order.
     const bool left = c.left > 0, top = c.top > 0, right = c.right > 0, bottom = c.bottom > 0;
-    if (left && top) drawer.Draw({t.left, t.top, t.left + c.left, t.top + c.top}, {s.left, s.top, s.left + c.left, s.top + c.top});
-    if (top) drawer.Draw({centre.left, t.top, centre.right, t.top + c.top}, {sourceCentre.left, s.top, sourceCentre.right, s.top + c.top});
-    if (right && top) drawer.Draw({centre.right, t.top, t.right, t.top + c.top}, {sourceCentre.right, s.top, s.right, s.top + c.top});
-    if (left) drawer.Draw({t.left, centre.top, t.left + c.left, centre.bottom}, {s.left, sourceCentre.top, s.left + c.left, sourceCentre.bottom});
-    if (right) drawer.Draw({centre.right, centre.top, t.right, centre.bottom}, {sourceCentre.right, sourceCentre.top, s.right, sourceCentre.bottom});
-    if (left && bottom) drawer.Draw({t.left, centre.bottom, t.left + c.left, t.bottom}, {s.left, sourceCentre.bottom, s.left + c.left, s.bottom});
-    if (bottom) drawer.Draw({centre.left, centre.bottom, centre.right, t.bottom}, {sourceCentre.left, sourceCentre.bottom, sourceCentre.right, s.bottom});
-    if (right && bottom) drawer.Draw({centre.right, centre.bottom, t.right, t.bottom}, {sourceCentre.right, sourceCentre.bottom, s.right, s.bottom});
+    if (left && top)
+        drawer.Draw({t.left, t.top, t.left + c.left, t.top + c.top}, {s.left, s.top, s.left + c.left, s.top + c.top});
+    if (top)
+        drawer.Draw({centre.left, t.top, centre.right, t.top + c.top},
+                    {sourceCentre.left, s.top, sourceCentre.right, s.top + c.top});
+    if (right && top)
+        drawer.Draw({centre.right, t.top, t.right, t.top + c.top}, {sourceCentre.right, s.top, s.right, s.top + c.top});
+    if (left)
+        drawer.Draw({t.left, centre.top, t.left + c.left, centre.bottom},
+                    {s.left, sourceCentre.top, s.left + c.left, sourceCentre.bottom});
+    if (right)
+        drawer.Draw({centre.right, centre.top, t.right, centre.bottom},
+                    {sourceCentre.right, sourceCentre.top, s.right, sourceCentre.bottom});
+    if (left && bottom)
+        drawer.Draw({t.left, centre.bottom, t.left + c.left, t.bottom},
+                    {s.left, sourceCentre.bottom, s.left + c.left, s.bottom});
+    if (bottom)
+        drawer.Draw({centre.left, centre.bottom, centre.right, t.bottom},
+                    {sourceCentre.left, sourceCentre.bottom, sourceCentre.right, s.bottom});
+    if (right && bottom)
+        drawer.Draw({centre.right, centre.bottom, t.right, t.bottom},
+                    {sourceCentre.right, sourceCentre.bottom, s.right, s.bottom});
 }
 
 }  // namespace Tovik

@@ -23,8 +23,7 @@ void CSkinRender::ClipToRect(HDC dc, const RECT& rect, CSkinClip& clip) {
     clip.Begin(dc, rect, CreateRectRgnIndirect(&rect));
 }
 
-void CSkinRender::ClipToRoundRect(HDC dc, const RECT& paint, const RECT& item, int width, int height,
-                                  CSkinClip& clip) {
+void CSkinRender::ClipToRoundRect(HDC dc, const RECT& paint, const RECT& item, int width, int height, CSkinClip& clip) {
     HRGN region = CreateRectRgnIndirect(&paint);
     const ScopedGdiObject<HRGN> rounded(
         CreateRoundRectRgn(item.left, item.top, item.right + 1, item.bottom + 1, width, height));

@@ -41,8 +41,8 @@ std::vector<unsigned char> ResourceBytes(unsigned id, const wchar_t* type, HINST
 TSkinImage* CSkinRender::LoadSkinImage(const wchar_t* name, unsigned resourceId, const wchar_t* type, DWORD colourKey,
                                        HINSTANCE module) {
     const bool fromResource = type != nullptr && *type != 0;
-    return DecodeSkinImage(fromResource ? ResourceBytes(resourceId, type, module) : CPaintManagerUI::LoadSkinBytes(name),
-                           colourKey);
+    return DecodeSkinImage(
+        fromResource ? ResourceBytes(resourceId, type, module) : CPaintManagerUI::LoadSkinBytes(name), colourKey);
 }
 
 TSkinImage* CSkinRender::DecodeSkinImage(const std::vector<unsigned char>& bytes, DWORD colourKey) {
@@ -53,7 +53,8 @@ TSkinImage* CSkinRender::DecodeSkinImage(const std::vector<unsigned char>& bytes
         static_cast<int64_t>(width) * height * 4 > kMaxImageBytes) {
         return nullptr;
     }
-    std::unique_ptr<unsigned char, StbFree> rgba(stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 4));
+    std::unique_ptr<unsigned char, StbFree> rgba(
+        stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, 4));
     if (rgba == nullptr) return nullptr;
 
     void* bits = nullptr;

@@ -21,8 +21,12 @@ BYTE Blue(DWORD colour) { return static_cast<BYTE>(colour); }
 COLORREF ToColorRef(DWORD colour) { return RGB(Red(colour), Green(colour), Blue(colour)); }
 
 TRIVERTEX Vertex(LONG x, LONG y, DWORD colour) {
-    return TRIVERTEX{x, y, static_cast<COLOR16>(Red(colour) << 8), static_cast<COLOR16>(Green(colour) << 8),
-                     static_cast<COLOR16>(Blue(colour) << 8), 0xFF00};
+    return TRIVERTEX{x,
+                     y,
+                     static_cast<COLOR16>(Red(colour) << 8),
+                     static_cast<COLOR16>(Green(colour) << 8),
+                     static_cast<COLOR16>(Blue(colour) << 8),
+                     0xFF00};
 }
 
 void FillGradient(HDC dc, const RECT& rect, DWORD first, DWORD second, bool vertical) {
@@ -136,7 +140,10 @@ DWORD CSkinRender::AdjustColor(DWORD colour, int hue, int saturation, int lightn
         double t = h / 360 + offset;
         if (t < 0) t += 1;
         if (t > 1) t -= 1;
-        const double value = t < 1.0 / 6 ? p + (q - p) * 6 * t : t < 0.5 ? q : t < 2.0 / 3 ? p + (q - p) * (2.0 / 3 - t) * 6 : p;
+        const double value = t < 1.0 / 6   ? p + (q - p) * 6 * t
+                             : t < 0.5     ? q
+                             : t < 2.0 / 3 ? p + (q - p) * (2.0 / 3 - t) * 6
+                                           : p;
         return static_cast<DWORD>(std::clamp(static_cast<int>(std::lround(value * 255)), 0, 255));
     };
     return (colour & 0xFF000000) | channel(1.0 / 3) << 16 | channel(0) << 8 | channel(-1.0 / 3);

@@ -92,8 +92,8 @@ void CSkinRender::DrawText(HDC dc, CPaintManagerUI* manager, RECT& rect, const w
     }
 }
 
-void CSkinRender::DrawTextOnColor(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text,
-                                  DWORD textColour, int font, UINT format, DWORD background) {
+void CSkinRender::DrawTextOnColor(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD textColour,
+                                  int font, UINT format, DWORD background) {
     DrawColor(dc, rect, background);
     DrawText(dc, manager, rect, text, textColour, font, format);
 }

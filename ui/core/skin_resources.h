@@ -13,7 +13,7 @@ struct TSkinImage {
     HBITMAP bitmap = nullptr;
     int width = 0;
     int height = 0;
-    bool alpha = false;  // some pixel is not opaque, or the colour key cleared one
+    bool alpha = false;      // some pixel is not opaque, or the colour key cleared one
     CStringUI resourceType;  // empty for files
     DWORD colourKey = 0;     // the "mask" it was decoded with, 0 = none
 };

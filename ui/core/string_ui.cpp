@@ -124,9 +124,7 @@ void CStringUI::Append(const wchar_t* text) {
 
 void CStringUI::Empty() { SetLength(0, false); }
 
-wchar_t CStringUI::GetAt(int index) const {
-    return index >= 0 && index < length_ ? data_[index] : 0;
-}
+wchar_t CStringUI::GetAt(int index) const { return index >= 0 && index < length_ ? data_[index] : 0; }
 
 void CStringUI::SetAt(int index, wchar_t ch) {
     if (index >= 0 && index < length_) data_[index] = ch;

@@ -181,8 +181,8 @@ bool ZipReader::GoToFirst() {
 
 bool ZipReader::GoToNext() {
     if (currentIndex_ < 0 || currentIndex_ + 1 >= entryCount_) return false;
-    const uint64_t next = currentOffset_ + kDirectoryRecordSize + current_.nameLength + current_.extraLength +
-                          current_.commentLength;
+    const uint64_t next =
+        currentOffset_ + kDirectoryRecordSize + current_.nameLength + current_.extraLength + current_.commentLength;
     DirectoryRecord record;
     if (!ReadRecord(next, record)) return false;
     current_ = record;
@@ -213,7 +213,8 @@ bool ZipReader::CurrentNameIs(const std::string& name, bool ignoreCase) {
 }
 
 uint32_t ZipReader::Find(const wchar_t* name, bool ignoreCase, int* index, TZipEntryInfo* info) {
-    const std::string wanted = name == nullptr ? std::string() : Platform::ToNarrowString(Platform::CodePage::Utf8, name);
+    const std::string wanted =
+        name == nullptr ? std::string() : Platform::ToNarrowString(Platform::CodePage::Utf8, name);
     const int previousIndex = currentIndex_;
     const uint64_t previousOffset = currentOffset_;
     const DirectoryRecord previous = current_;
@@ -274,10 +275,9 @@ uint32_t ZipReader::CheckLocalHeader(const DirectoryRecord& record, LocalEntry& 
         return ZipResult::kBadLocalHeader;
     }
     const uint64_t payload = record.compressedSize - overhead;
-    const bool believable = method == kStored
-                                ? payload == record.uncompressedSize
-                                : record.uncompressedSize <= kMaxEntrySize &&
-                                      record.uncompressedSize <= payload * kMaxInflationRatio;
+    const bool believable = method == kStored ? payload == record.uncompressedSize
+                                              : record.uncompressedSize <= kMaxEntrySize &&
+                                                    record.uncompressedSize <= payload * kMaxInflationRatio;
     return believable ? ZipResult::kSuccess : ZipResult::kBadLocalHeader;
 }
 
@@ -291,8 +291,8 @@ uint32_t ZipReader::FillInfo(TZipEntryInfo& info) {
     unsigned char stored[kMaxStoredName] = {};
     const size_t nameLength = std::min<size_t>(current_.nameLength, kMaxStoredName);
     const size_t nameRead = source_->ReadAt(currentOffset_ + kDirectoryRecordSize, stored, nameLength);
-    const std::wstring name = SafeEntryName(Platform::ToWideString(
-        Platform::CodePage::Utf8, std::string(reinterpret_cast<const char*>(stored), nameRead)));
+    const std::wstring name = SafeEntryName(
+        Platform::ToWideString(Platform::CodePage::Utf8, std::string(reinterpret_cast<const char*>(stored), nameRead)));
     const size_t copied = std::min<size_t>(name.size(), TZipEntryInfo::kNameCapacity - 1);
     std::copy(name.begin(), name.begin() + copied, info.name);
     info.attributes = AttributesOf(current_.versionMadeBy, current_.externalAttributes);
@@ -337,8 +337,8 @@ uint32_t ZipReader::OpenCurrentEntry() {
     if (current_.flags & kFlagEncrypted) {
         open->decryptor = std::make_unique<ZipDecryptor>(hasPassword_ ? password_.c_str() : nullptr);
         open->headerLeft = kEncryptionHeaderSize;
-        const uint16_t checkSource = (current_.flags & kFlagDataDescriptor) ? current_.dosTime
-                                                                             : static_cast<uint16_t>(current_.crc >> 16);
+        const uint16_t checkSource =
+            (current_.flags & kFlagDataDescriptor) ? current_.dosTime : static_cast<uint16_t>(current_.crc >> 16);
         open->checkByte = static_cast<unsigned char>(checkSource >> 8);
     }
     if (open->method == kDeflated) {
