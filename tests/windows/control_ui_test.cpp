@@ -117,6 +117,18 @@ TEST(ControlAttributes, StylesApplyAndASelfNamingStyleStops) {
     EXPECT_STREQ(control.GetCustomAttribute(L"style"), L"unknown");
 }
 
+// A name chain that closes through a "style" attribute still counts towards the nesting bound,
+// so it ends; each round applies the width once more before the bound stops it.
+TEST(ControlAttributes, AStyleCycleThroughTheStyleAttributeStops) {
+    CPaintManagerUI manager;
+    manager.AddStyleDefinition(L"a", L"b", false);
+    manager.AddStyleDefinition(L"b", L"width=\"7\" style=\"a\"", false);
+    CControlUI control;
+    control.AttachToManager(&manager, nullptr, false);
+    control.ApplyAttributeString(L"a");
+    EXPECT_EQ(control.GetFixedWidth(), 7);
+}
+
 TEST_F(AttachedControl, SettersRepaintOnlyOnChangeAndTextTakesLineBreaks) {
     manager.ClearUpdateRect();
     control.SetText(L"one{\\n}two");
