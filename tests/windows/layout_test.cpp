@@ -140,8 +140,9 @@ class Recorder : public INotifyUI {
 public:
     void Notify(TNotifyMsgUI& msg) override {
         types.push_back(std::wstring(msg.type.GetData()));
-        if (msg.type == L"tabselect")
+        if (msg.type == L"tabselect") {
             selections.push_back({static_cast<int>(msg.wParam), static_cast<int>(msg.lParam)});
+        }
     }
     std::vector<std::wstring> types;
     std::vector<std::pair<int, int>> selections;

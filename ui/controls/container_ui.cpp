@@ -43,8 +43,9 @@ void* CContainerUI::QueryControlInterface(const wchar_t* name) {
 }
 
 void CContainerUI::AttachToManager(CPaintManagerUI* manager, CControlUI* parent, bool initialise) {
-    for (int i = 0; i < items_.GetSize(); ++i)
+    for (int i = 0; i < items_.GetSize(); ++i) {
         static_cast<CControlUI*>(items_[i])->AttachToManager(manager, this, initialise);
+    }
     for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
         if (bar != nullptr) bar->AttachToManager(manager, this, initialise);
     }

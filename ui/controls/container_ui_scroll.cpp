@@ -24,8 +24,9 @@ void CContainerUI::EnableScrollBars(bool vertical, bool horizontal) {
         bar->SetOwner(this);
         bar->AttachToManager(manager_, nullptr, false);
         if (manager_ != nullptr) {
-            if (const wchar_t* defaults = manager_->DefaultAttributesFor(className))
+            if (const wchar_t* defaults = manager_->DefaultAttributesFor(className)) {
                 bar->ApplyAttributeString(defaults);
+            }
         }
     };
     enable(verticalBar_, vertical, false, L"VScrollBar");

@@ -408,8 +408,9 @@ void CControlUI::PaintBorder(HDC dc) {
         CSkinRender::DrawRect(dc, item_, size, focus);
     } else if (sides.left > 0 || sides.top > 0 || sides.right > 0 || sides.bottom > 0) {
         const RECT& r = item_;
-        if (sides.left > 0)
+        if (sides.left > 0) {
             CSkinRender::DrawLine(dc, {r.left, r.top, r.left, r.bottom}, sides.left, border, borderStyle_);
+        }
         if (sides.top > 0) CSkinRender::DrawLine(dc, {r.left, r.top, r.right, r.top}, sides.top, border, borderStyle_);
         if (sides.right > 0) {
             CSkinRender::DrawLine(dc, {r.right - 1, r.top, r.right - 1, r.bottom}, sides.right, border, borderStyle_);

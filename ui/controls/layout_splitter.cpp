@@ -38,8 +38,9 @@ bool LayoutSplitter::ApplyAttribute(CControlUI& layout, const wchar_t* name, con
 
 void LayoutSplitter::SetImmediate(CControlUI& layout, bool immediate) {
     immediate_ = immediate;
-    if (immediate && dragging_ && layout.GetPaintManager() != nullptr)
+    if (immediate && dragging_ && layout.GetPaintManager() != nullptr) {
         layout.GetPaintManager()->RemovePostPaint(&layout);
+    }
 }
 
 int LayoutSplitter::Extent(const RECT& r) const { return vertical_ ? r.bottom - r.top : r.right - r.left; }

@@ -106,8 +106,9 @@ bool CSkinMarkup::ParseBuffer(unsigned char* bytes, uint32_t size, int encoding)
 CSkinNode CSkinMarkup::RootNode() { return elements_.size() > 1 ? CSkinNode(this, 1) : CSkinNode(); }
 
 uint32_t CSkinMarkup::ReserveElement() {
-    if (elements_.size() == elements_.capacity())
+    if (elements_.size() == elements_.capacity()) {
         elements_.reserve(elements_.capacity() + elements_.capacity() / 2 + 500);
+    }
     elements_.push_back(Element{});
     return static_cast<uint32_t>(elements_.size() - 1);
 }

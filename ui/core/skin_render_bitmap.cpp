@@ -153,36 +153,45 @@ void CSkinRender::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const R
     if (!hole && Meets(centre, paint)) {
         const int tileWidth = Width(sourceCentre), tileHeight = Height(sourceCentre);
         if (xTiled || yTiled) {
-            if (tileWidth > 0 && tileHeight > 0)
+            if (tileWidth > 0 && tileHeight > 0) {
                 DrawTiled(drawer, centre, sourceCentre, xTiled ? tileWidth : 0, yTiled ? tileHeight : 0);
+            }
         } else {
             drawer.Draw(centre, sourceCentre);
         }
     }
     // The eight border cells, in drawing order.
     const bool left = c.left > 0, top = c.top > 0, right = c.right > 0, bottom = c.bottom > 0;
-    if (left && top)
+    if (left && top) {
         drawer.Draw({t.left, t.top, t.left + c.left, t.top + c.top}, {s.left, s.top, s.left + c.left, s.top + c.top});
-    if (top)
+    }
+    if (top) {
         drawer.Draw({centre.left, t.top, centre.right, t.top + c.top},
                     {sourceCentre.left, s.top, sourceCentre.right, s.top + c.top});
-    if (right && top)
+    }
+    if (right && top) {
         drawer.Draw({centre.right, t.top, t.right, t.top + c.top}, {sourceCentre.right, s.top, s.right, s.top + c.top});
-    if (left)
+    }
+    if (left) {
         drawer.Draw({t.left, centre.top, t.left + c.left, centre.bottom},
                     {s.left, sourceCentre.top, s.left + c.left, sourceCentre.bottom});
-    if (right)
+    }
+    if (right) {
         drawer.Draw({centre.right, centre.top, t.right, centre.bottom},
                     {sourceCentre.right, sourceCentre.top, s.right, sourceCentre.bottom});
-    if (left && bottom)
+    }
+    if (left && bottom) {
         drawer.Draw({t.left, centre.bottom, t.left + c.left, t.bottom},
                     {s.left, sourceCentre.bottom, s.left + c.left, s.bottom});
-    if (bottom)
+    }
+    if (bottom) {
         drawer.Draw({centre.left, centre.bottom, centre.right, t.bottom},
                     {sourceCentre.left, sourceCentre.bottom, sourceCentre.right, s.bottom});
-    if (right && bottom)
+    }
+    if (right && bottom) {
         drawer.Draw({centre.right, centre.bottom, t.right, t.bottom},
                     {sourceCentre.right, sourceCentre.bottom, s.right, s.bottom});
+    }
 }
 
 }  // namespace Tovik
