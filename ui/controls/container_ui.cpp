@@ -289,6 +289,19 @@ void CContainerUI::ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value) {
     bar->ApplyAttributeString(style != nullptr ? style : value);
 }
 
+// "vscrollbarstyle" / "hscrollbarstyle": the bar is created if needed and takes the style (a
+// style name or an attribute list).
+void CContainerUI::ApplyScrollBarStyle(bool vertical, const wchar_t* value) {
+    (vertical ? verticalBarStyle_ : horizontalBarStyle_) = value;
+    EnableScrollBars(vertical || verticalBar_ != nullptr, !vertical || horizontalBar_ != nullptr);
+    ApplyBarStyle(vertical ? verticalBar_.get() : horizontalBar_.get(), value);
+}
+
+// "scrollstepsize": only a positive step is kept.
+void CContainerUI::ApplyScrollStepSize(int step) {
+    if (step > 0) scrollStep_ = step;
+}
+
 // "childalign" and "childvalign" match their names and values in exact case; an unknown value
 // changes nothing.
 void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
@@ -301,18 +314,8 @@ void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
          [](CContainerUI& c, const wchar_t* v) { c.EnableScrollBars(ParseBool(v), c.horizontalBar_ != nullptr); }},
         {L"hscrollbar",
          [](CContainerUI& c, const wchar_t* v) { c.EnableScrollBars(c.verticalBar_ != nullptr, ParseBool(v)); }},
-        {L"vscrollbarstyle",
-         [](CContainerUI& c, const wchar_t* v) {
-             c.verticalBarStyle_ = v;
-             c.EnableScrollBars(true, c.horizontalBar_ != nullptr);
-             c.ApplyBarStyle(c.verticalBar_.get(), v);
-         }},
-        {L"hscrollbarstyle",
-         [](CContainerUI& c, const wchar_t* v) {
-             c.horizontalBarStyle_ = v;
-             c.EnableScrollBars(c.verticalBar_ != nullptr, true);
-             c.ApplyBarStyle(c.horizontalBar_.get(), v);
-         }},
+        {L"vscrollbarstyle", [](CContainerUI& c, const wchar_t* v) { c.ApplyScrollBarStyle(true, v); }},
+        {L"hscrollbarstyle", [](CContainerUI& c, const wchar_t* v) { c.ApplyScrollBarStyle(false, v); }},
         {L"childpadding", [](CContainerUI& c, const wchar_t* v) { c.SetChildPadding(ParseInt(v)); }},
         {L"childalign",
          [](CContainerUI& c, const wchar_t* v) {
@@ -327,11 +330,7 @@ void CContainerUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
                  {{L"top", ChildVAlignTop}, {L"vcenter", ChildVAlignCenter}, {L"bottom", ChildVAlignBottom}});
          },
          true},
-        {L"scrollstepsize",
-         [](CContainerUI& c, const wchar_t* v) {
-             const int step = ParseInt(v);
-             if (step > 0) c.scrollStep_ = step;
-         }},
+        {L"scrollstepsize", [](CContainerUI& c, const wchar_t* v) { c.ApplyScrollStepSize(ParseInt(v)); }},
     };
     if (!ApplyAttributeRow(kRows, *this, name, value)) CControlUI::SetAttribute(name, value);
 }

@@ -123,6 +123,8 @@ protected:
     bool PaintChildren(HDC dc, const RECT& area, CControlUI* stop);
     bool PaintBars(HDC dc, const RECT& area, CControlUI* stop);
     void ApplyBarStyle(CScrollBarUI* bar, const wchar_t* value);
+    void ApplyScrollBarStyle(bool vertical, const wchar_t* value);
+    void ApplyScrollStepSize(int step);
     int VerticalLineStep() const;
     bool ScrollByInput(const TInputEventUI& event);
     // Moves one coordinate of the scroll offset to `position`, keeping the other.
