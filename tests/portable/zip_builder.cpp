@@ -46,66 +46,90 @@ void Put32(std::string& bytes, size_t offset, uint32_t value) {
     Put16(bytes, offset + 2, static_cast<uint16_t>(value >> 16));
 }
 
+namespace {
+
+constexpr uint16_t kDosTime = (12 << 11) | (30 << 5);               // 12:30:00
+constexpr uint16_t kDosDate = ((2024 - 1980) << 9) | (3 << 5) | 5;  // 2024-03-05
+
+// One entry's payload (deflated or as it is) and the CRC of its data.
+struct Packed {
+    std::string payload;
+    uint32_t crc;
+};
+
+Packed Pack(const Entry& entry) {
+    const auto crc = static_cast<uint32_t>(
+        crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size())));
+    return Packed{entry.method == kDeflated ? RawDeflate(entry.data) : entry.data, crc};
+}
+
+// The run both headers share, from "version needed" to the name length.
+void AppendSharedFields(std::string& out, const Entry& entry, const Packed& packed) {
+    Append16(out, 20);
+    Append16(out, 0);
+    Append16(out, entry.method);
+    Append16(out, kDosTime);
+    Append16(out, kDosDate);
+    Append32(out, packed.crc);
+    Append32(out, static_cast<uint32_t>(packed.payload.size()));
+    Append32(out, static_cast<uint32_t>(entry.data.size()));
+    Append16(out, static_cast<uint16_t>(entry.name.size()));
+}
+
+void AppendLocalEntry(std::string& zip, const Entry& entry, const Packed& packed) {
+    Append32(zip, 0x04034B50);
+    AppendSharedFields(zip, entry, packed);
+    Append16(zip, static_cast<uint16_t>(entry.localExtra.size()));
+    zip += entry.name + entry.localExtra;
+}
+
+void AppendDirectoryRecord(std::string& directory, const Entry& entry, const Packed& packed, size_t localOffset) {
+    Append32(directory, 0x02014B50);
+    Append16(directory, entry.versionMadeBy);
+    AppendSharedFields(directory, entry, packed);
+    Append16(directory, 0);  // extra field length
+    Append16(directory, 0);  // comment length
+    Append16(directory, 0);  // disk number
+    Append16(directory, 0);  // internal attributes
+    Append32(directory, entry.externalAttributes);
+    Append32(directory, static_cast<uint32_t>(localOffset));
+    directory += entry.name;
+}
+
+void AppendEndRecord(std::string& zip, size_t entries, size_t directorySize, size_t directoryOffset,
+                     const std::string& comment) {
+    Append32(zip, 0x06054B50);
+    Append16(zip, 0);
+    Append16(zip, 0);
+    Append16(zip, static_cast<uint16_t>(entries));
+    Append16(zip, static_cast<uint16_t>(entries));
+    Append32(zip, static_cast<uint32_t>(directorySize));
+    Append32(zip, static_cast<uint32_t>(directoryOffset));
+    Append16(zip, static_cast<uint16_t>(comment.size()));
+    zip += comment;
+}
+
+}  // namespace
+
 Archive Build(const std::vector<Entry>& entries, const std::string& comment, const std::string& prefix) {
     Archive archive;
     std::string zip;
     std::string directory;
-    constexpr uint16_t kDosTime = (12 << 11) | (30 << 5);               // 12:30:00
-    constexpr uint16_t kDosDate = ((2024 - 1980) << 9) | (3 << 5) | 5;  // 2024-03-05
     for (const Entry& entry : entries) {
-        const std::string payload = entry.method == kDeflated ? RawDeflate(entry.data) : entry.data;
-        const uint32_t crc = static_cast<uint32_t>(
-            crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size())));
+        const Packed packed = Pack(entry);
         const size_t localOffset = zip.size();
         archive.localHeaders.push_back(prefix.size() + localOffset);
-        Append32(zip, 0x04034B50);
-        Append16(zip, 20);
-        Append16(zip, 0);
-        Append16(zip, entry.method);
-        Append16(zip, kDosTime);
-        Append16(zip, kDosDate);
-        Append32(zip, crc);
-        Append32(zip, static_cast<uint32_t>(payload.size()));
-        Append32(zip, static_cast<uint32_t>(entry.data.size()));
-        Append16(zip, static_cast<uint16_t>(entry.name.size()));
-        Append16(zip, static_cast<uint16_t>(entry.localExtra.size()));
-        zip += entry.name + entry.localExtra;
+        AppendLocalEntry(zip, entry, packed);
         archive.dataOffsets.push_back(prefix.size() + zip.size());
-        zip += payload;
-
+        zip += packed.payload;
         archive.directoryRecords.push_back(directory.size());
-        Append32(directory, 0x02014B50);
-        Append16(directory, entry.versionMadeBy);
-        Append16(directory, 20);
-        Append16(directory, 0);
-        Append16(directory, entry.method);
-        Append16(directory, kDosTime);
-        Append16(directory, kDosDate);
-        Append32(directory, crc);
-        Append32(directory, static_cast<uint32_t>(payload.size()));
-        Append32(directory, static_cast<uint32_t>(entry.data.size()));
-        Append16(directory, static_cast<uint16_t>(entry.name.size()));
-        Append16(directory, 0);
-        Append16(directory, 0);
-        Append16(directory, 0);
-        Append16(directory, 0);
-        Append32(directory, entry.externalAttributes);
-        Append32(directory, static_cast<uint32_t>(localOffset));
-        directory += entry.name;
+        AppendDirectoryRecord(directory, entry, packed, localOffset);
     }
     const size_t directoryOffset = zip.size();
     for (size_t& record : archive.directoryRecords) record += prefix.size() + directoryOffset;
     zip += directory;
     archive.endRecord = prefix.size() + zip.size();
-    Append32(zip, 0x06054B50);
-    Append16(zip, 0);
-    Append16(zip, 0);
-    Append16(zip, static_cast<uint16_t>(entries.size()));
-    Append16(zip, static_cast<uint16_t>(entries.size()));
-    Append32(zip, static_cast<uint32_t>(directory.size()));
-    Append32(zip, static_cast<uint32_t>(directoryOffset));
-    Append16(zip, static_cast<uint16_t>(comment.size()));
-    zip += comment;
+    AppendEndRecord(zip, entries.size(), directory.size(), directoryOffset, comment);
     archive.bytes = prefix + zip;
     return archive;
 }
