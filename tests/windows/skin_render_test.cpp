@@ -87,6 +87,15 @@ TEST_F(SkinRenderTest, NineGridKeepsCornersAndStretchesTheCentre) {
     EXPECT_EQ(canvas.CountOtherThan(kWhite, {0, 40, 100, 120}), 0);
 }
 
+// Only the right and bottom sides have corners: their cells are drawn and no left or top cell is.
+TEST_F(SkinRenderTest, EachSideOfTheNineGridHasItsOwnCells) {
+    ASSERT_TRUE(Draw({0, 0, 100, 40}, L"file='grid.png' source='0,0,10,10' corner='0,0,2,2'"));
+    EXPECT_EQ(canvas.Pixel(99, 20), kGrey);    // the right border cell
+    EXPECT_EQ(canvas.Pixel(50, 39), kGrey);    // the bottom border cell
+    EXPECT_EQ(canvas.Pixel(99, 39), kYellow);  // the bottom-right corner
+    EXPECT_EQ(canvas.Pixel(0, 0), kRed);       // the centre starts at the item's corner
+}
+
 TEST_F(SkinRenderTest, ABareNameDrawsTheWholeImageOverTheItem) {
     ASSERT_TRUE(Draw({10, 10, 30, 20}, L"red.png"));
     EXPECT_EQ(canvas.CountOtherThan(kRed, {10, 10, 30, 20}), 0);

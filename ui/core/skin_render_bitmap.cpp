@@ -160,37 +160,19 @@ void CSkinRender::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& target, const R
             drawer.Draw(centre, sourceCentre);
         }
     }
-    // The eight border cells, in drawing order.
-    const bool left = c.left > 0, top = c.top > 0, right = c.right > 0, bottom = c.bottom > 0;
-    if (left && top) {
-        drawer.Draw({t.left, t.top, t.left + c.left, t.top + c.top}, {s.left, s.top, s.left + c.left, s.top + c.top});
-    }
-    if (top) {
-        drawer.Draw({centre.left, t.top, centre.right, t.top + c.top},
-                    {sourceCentre.left, s.top, sourceCentre.right, s.top + c.top});
-    }
-    if (right && top) {
-        drawer.Draw({centre.right, t.top, t.right, t.top + c.top}, {sourceCentre.right, s.top, s.right, s.top + c.top});
-    }
-    if (left) {
-        drawer.Draw({t.left, centre.top, t.left + c.left, centre.bottom},
-                    {s.left, sourceCentre.top, s.left + c.left, sourceCentre.bottom});
-    }
-    if (right) {
-        drawer.Draw({centre.right, centre.top, t.right, centre.bottom},
-                    {sourceCentre.right, sourceCentre.top, s.right, sourceCentre.bottom});
-    }
-    if (left && bottom) {
-        drawer.Draw({t.left, centre.bottom, t.left + c.left, t.bottom},
-                    {s.left, sourceCentre.bottom, s.left + c.left, s.bottom});
-    }
-    if (bottom) {
-        drawer.Draw({centre.left, centre.bottom, centre.right, t.bottom},
-                    {sourceCentre.left, sourceCentre.bottom, sourceCentre.right, s.bottom});
-    }
-    if (right && bottom) {
-        drawer.Draw({centre.right, centre.bottom, t.right, t.bottom},
-                    {sourceCentre.right, sourceCentre.bottom, s.right, s.bottom});
+    // The eight border cells, row by row around the centre; a side of size 0 has none.
+    const LONG targetX[] = {t.left, centre.left, centre.right, t.right};
+    const LONG targetY[] = {t.top, centre.top, centre.bottom, t.bottom};
+    const LONG sourceX[] = {s.left, sourceCentre.left, sourceCentre.right, s.right};
+    const LONG sourceY[] = {s.top, sourceCentre.top, sourceCentre.bottom, s.bottom};
+    const bool columns[] = {c.left > 0, true, c.right > 0};
+    const bool rows[] = {c.top > 0, true, c.bottom > 0};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            if ((row == 1 && column == 1) || !rows[row] || !columns[column]) continue;
+            drawer.Draw({targetX[column], targetY[row], targetX[column + 1], targetY[row + 1]},
+                        {sourceX[column], sourceY[row], sourceX[column + 1], sourceY[row + 1]});
+        }
     }
 }
 
