@@ -7,6 +7,7 @@
 #include "support/platform.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 
 namespace Tovik {
 
@@ -94,9 +95,7 @@ void CTabLayoutUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
 
 void CTabLayoutUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
-    const RECT inset = GetInset();
-    const RECT rc = {item_.left + inset.left, item_.top + inset.top, item_.right - inset.right,
-                     item_.bottom - inset.bottom};
+    const RECT rc = InsetRect();
     for (int i = 0; i < ItemCount(); ++i) {
         CControlUI* child = ItemAt(i);
         if (!child->IsVisible()) continue;
@@ -105,13 +104,12 @@ void CTabLayoutUI::SetPosition(RECT rect, bool invalidate) {
             continue;
         }
         if (i != selected_) continue;
-        const RECT pad = child->GetPadding();
-        const RECT area = {rc.left + pad.left, rc.top + pad.top, rc.right - pad.right, rc.bottom - pad.bottom};
-        SIZE sz = child->MeasureSize({area.right - area.left, area.bottom - area.top});
-        if (sz.cx == 0) sz.cx = std::max<LONG>(0, area.right - area.left);
-        if (sz.cy == 0) sz.cy = std::max<LONG>(0, area.bottom - area.top);
-        sz.cx = std::max<LONG>(std::min<LONG>(sz.cx, child->GetMaxWidth()), child->GetMinWidth());
-        sz.cy = std::max<LONG>(std::min<LONG>(sz.cy, child->GetMaxHeight()), child->GetMinHeight());
+        const RECT area = Inset(rc, child->GetPadding());
+        SIZE sz = child->MeasureSize({Width(area), Height(area)});
+        if (sz.cx == 0) sz.cx = std::max(0, Width(area));
+        if (sz.cy == 0) sz.cy = std::max(0, Height(area));
+        sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+        sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
         child->SetPosition({area.left, area.top, area.left + sz.cx, area.top + sz.cy}, true);
     }
 }

@@ -1,4 +1,5 @@
-// Rectangle arithmetic the engine repeats everywhere: sizes, clamping, overlap and insets.
+// The small arithmetic the engine repeats everywhere: clamping, and rectangle sizes, overlap and
+// insets.
 #pragma once
 
 #include <algorithm>

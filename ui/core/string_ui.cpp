@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/platform.h"
+#include "ui/core/rect_math.h"
 
 namespace Tovik {
 namespace {
@@ -17,8 +18,6 @@ int TextLength(const wchar_t* text, int limit) {
     while ((limit < 0 || n < limit) && text[n] != 0) ++n;
     return n;
 }
-
-int Clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
 
 }  // namespace
 
