@@ -1,5 +1,5 @@
-// The attribute value syntax, natively and under the sanitizers: numbers with skipped separators,
-// stopping at the first missing number, booleans and colours.
+// The attribute value syntax, natively and under the sanitizers: numbers each followed by one
+// skipped separator (empty fields read as 0), booleans and colours.
 #include "ui/core/attribute_values.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +13,12 @@ struct RectCase {
     RECT expected;
 };
 
-TEST(AttributeValues, RectanglesSkipOneSeparatorAndStopAtAMissingNumber) {
+TEST(AttributeValues, RectanglesSkipExactlyOneSeparatorAfterEachNumber) {
     const RectCase cases[] = {
-        {L"1,2,3,4", {1, 2, 3, 4}}, {L"1 2;3x4", {1, 2, 3, 4}}, {L"-5,6", {-5, 6, 0, 0}},
-        {L"1,,3,4", {1, 0, 0, 0}},  // the second number is missing: reading stops
-        {L"abc", {0, 0, 0, 0}},     {L"", {0, 0, 0, 0}},        {L"1,2,3,4,5", {1, 2, 3, 4}},
+        {L"1,2,3,4", {1, 2, 3, 4}}, {L"1 2;3x4", {1, 2, 3, 4}},
+        {L"-5,6", {-5, 6, 0, 0}},   {L"1,,3,4", {1, 0, 3, 4}},  // an empty field reads as 0 and reading goes on
+        {L",5", {0, 5, 0, 0}},      {L"abc", {0, 0, 0, 0}},
+        {L"", {0, 0, 0, 0}},        {L"1,2,3,4,5", {1, 2, 3, 4}},
     };
     for (const RectCase& c : cases) {
         const RECT r = ParseRect(c.text);

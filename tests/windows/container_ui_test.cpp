@@ -76,15 +76,72 @@ TEST(ContainerSearch, HitTestingOrderAndFlags) {
     EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest), under);
     EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest | FindTopFirst), over);
     EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest | FindMeFirst), &container);
-    container.SetChildrenTakeMouse(false);  // children then qualify without the point test
-    POINT outsideChildren = {50, 50};
-    EXPECT_EQ(container.LocateControl(Accept, &outsideChildren, FindHitTest), under);
+    container.SetChildrenTakeMouse(false);  // no child is the hit then, the container is
+    EXPECT_EQ(container.LocateControl(Accept, &inside, FindHitTest), &container);
+    EXPECT_EQ(container.LocateControl(Accept, &inside, 0), under);  // without a hit test children count
     POINT outside = {150, 50};
     EXPECT_EQ(container.LocateControl(Accept, &outside, FindHitTest), nullptr);
     EXPECT_EQ(container.LocateControl(
                   [](CControlUI* c, void*) -> CControlUI* { return c->GetParent() == nullptr ? c : nullptr; }, nullptr,
                   FindUpdateTest),
               nullptr);
+}
+
+// A container that is not mouse enabled is never the hit itself, wherever the point is; its
+// children still are.
+TEST(ContainerSearch, AMouseDisabledContainerIsNeverTheHit) {
+    CContainerUI container;
+    auto* child = new CControlUI;
+    child->SetFloat(true);
+    container.AddItem(child);
+    container.SetPosition({0, 0, 100, 100}, false);
+    child->SetPosition({0, 0, 50, 50}, false);
+    container.SetMouseEnabled(false);
+    POINT onChild = {25, 25}, besideChild = {75, 75};
+    EXPECT_EQ(container.LocateControl(Accept, &onChild, FindHitTest), child);
+    EXPECT_EQ(container.LocateControl(Accept, &besideChild, FindHitTest), nullptr);
+    EXPECT_EQ(container.LocateControl(Accept, &besideChild, FindHitTest | FindMeFirst), nullptr);
+    EXPECT_EQ(container.LocateControl(Accept, &besideChild, FindMeFirst), &container);
+}
+
+TEST(ContainerItems, MovingToAnIndexOutsideTheChildrenChangesNothing) {
+    CContainerUI container;
+    auto* first = new CControlUI;
+    auto* second = new CControlUI;
+    container.AddItem(first);
+    container.AddItem(second);
+    EXPECT_FALSE(container.MoveItemTo(first, 2));
+    EXPECT_FALSE(container.MoveItemTo(first, -1));
+    EXPECT_EQ(container.ItemCount(), 2);
+    EXPECT_EQ(container.ItemAt(0), first);
+    EXPECT_TRUE(container.MoveItemTo(first, 1));
+    EXPECT_EQ(container.ItemAt(1), first);
+    EXPECT_EQ(container.ItemAt(0), second);
+}
+
+// The content rectangle is the scrolled content: moved back by each bar's position and as long
+// as the client area plus the bar's range.
+TEST(ContainerGeometry, TheContentRectangleFollowsTheScrollPosition) {
+    CVerticalLayoutUI list;
+    list.SetAttribute(L"vscrollbar", L"true");
+    list.SetAttribute(L"hscrollbar", L"true");
+    for (int i = 0; i < 10; ++i) {
+        auto* row = new CControlUI;
+        row->SetFixedHeight(30);
+        row->SetFixedWidth(150);
+        list.AddItem(row);
+    }
+    list.SetPosition({0, 0, 100, 100}, false);
+    CScrollBarUI* vertical = list.GetVScrollBar();
+    CScrollBarUI* horizontal = list.GetHScrollBar();
+    ASSERT_TRUE(vertical->IsVisible() && horizontal->IsVisible());
+    list.SetScrollOffset({20, 40}, false);
+    const RECT content = list.GetContentRect();
+    const int clientWidth = 100 - vertical->GetFixedWidth(), clientHeight = 100 - horizontal->GetFixedHeight();
+    EXPECT_EQ(content.top, -40);
+    EXPECT_EQ(content.bottom, clientHeight + vertical->GetScrollRange() - 40);
+    EXPECT_EQ(content.left, -20);
+    EXPECT_EQ(content.right, clientWidth + horizontal->GetScrollRange() - 20);
 }
 
 TEST(ContainerPaint, ChildrenAreClippedToTheClientArea) {

@@ -129,6 +129,23 @@ TEST(ControlAttributes, AStyleCycleThroughTheStyleAttributeStops) {
     EXPECT_EQ(control.GetFixedWidth(), 7);
 }
 
+// Styles that name themselves through their "style" attribute, directly or through another style,
+// stop at the nesting bound; what they set before it stays.
+TEST(ControlAttributes, StylesNamingThemselvesThroughTheStyleAttributeStop) {
+    CPaintManagerUI manager;
+    manager.AddStyleDefinition(L"self", L"width=\"3\" style=\"self\"", false);
+    manager.AddStyleDefinition(L"a", L"height=\"4\" style=\"b\"", false);
+    manager.AddStyleDefinition(L"b", L"minwidth=\"5\" style=\"a\"", false);
+    CControlUI control;
+    control.AttachToManager(&manager, nullptr, false);
+    control.SetAttribute(L"style", L"self");
+    EXPECT_EQ(control.GetFixedWidth(), 3);
+    control.ApplyAttributeString(L"style=\"a\" text=\"after\"");
+    EXPECT_EQ(control.GetFixedHeight(), 4);
+    EXPECT_EQ(control.GetMinWidth(), 5);
+    EXPECT_EQ(control.GetText(), L"after");
+}
+
 TEST_F(AttachedControl, SettersRepaintOnlyOnChangeAndTextTakesLineBreaks) {
     manager.ClearUpdateRect();
     control.SetText(L"one{\\n}two");

@@ -72,7 +72,7 @@ const SplitterRow kSplitterRows[] = {
     {"any, button down on the band, enabled (from idle)", Start::Idle, EventButtonDown, kOnBand, true, true, true, 1,
      50, 50},
     {"any, button down on the band, enabled (again while dragging)", Start::Dragging, EventButtonDown, kOnBand, true,
-     true, true, 1, 50, 50},
+     true, true, 2, 50, 50},  // the overlay is registered again
     {"any, button down off the band (idle)", Start::Idle, EventButtonDown, kOffBand, true, false, false, 0, 50, 50},
     {"any, button down, disabled (idle)", Start::Idle, EventButtonDown, kOnBand, false, false, false, 0, 50, 50},
     {"any, button down off the band (dragging)", Start::Dragging, EventButtonDown, kOffBand, true, false, true, 1, 50,
@@ -117,6 +117,33 @@ TEST(Splitter, EachLineOfTheStateTable) {
         EXPECT_EQ(layout->GetPosition().bottom, row.bottomAfter);
         const bool resizeCursor = GetCursor() == LoadCursorW(nullptr, IDC_SIZENS);
         EXPECT_EQ(resizeCursor, row.type == EventSetCursor && row.taken);
+    }
+}
+
+// With the overlay the parent is laid out once, at the button-up; live, at every move.
+TEST(Splitter, OnlyALiveDragLaysTheParentOutWhileMoving) {
+    for (bool live : {false, true}) {
+        SCOPED_TRACE(live ? "live" : "overlay");
+        CPaintManagerUI manager;
+        CHorizontalLayoutUI parent;
+        auto* layout = new CVerticalLayoutUI;
+        layout->ApplyAttributeString(live ? L"sepheight=\"4\" sepimm=\"true\" height=\"50\""
+                                          : L"sepheight=\"4\" height=\"50\"");
+        parent.AddItem(layout);
+        manager.InitControlTree(&parent, nullptr);
+        parent.SetPosition({0, 0, 100, 200}, false);
+        TInputEventUI event;
+        event.type = EventButtonDown;
+        event.mouse = kOnBand;
+        layout->HandleEvent(event);
+        event.type = EventMouseMove;
+        event.mouse = {50, 58};
+        layout->HandleEvent(event);
+        EXPECT_EQ(layout->GetFixedHeight(), 60);
+        EXPECT_EQ(parent.IsLayoutPending(), live);
+        event.type = EventButtonUp;
+        layout->HandleEvent(event);
+        EXPECT_TRUE(parent.IsLayoutPending());
     }
 }
 

@@ -55,6 +55,53 @@ TEST(PaintManagerTimers, SetKillRestartAndForget) {
     EXPECT_EQ(manager.GetTimerCount(), 0);
 }
 
+// Without a window a timer would be a thread timer that KillTimer cannot stop: none is made.
+TEST(PaintManagerTimers, WithoutAWindowNoTimerStarts) {
+    CPaintManagerUI manager;
+    CControlUI control;
+    control.AttachToManager(&manager, nullptr, false);
+    EXPECT_FALSE(manager.SetControlTimer(&control, 1, 1000));
+    EXPECT_EQ(manager.GetTimerCount(), 0);
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+}
+
+int CountCleanupMessages(HWND window) {
+    int count = 0;
+    MSG message;
+    while (PeekMessageW(&message, window, kCleanupMessage, kCleanupMessage, PM_REMOVE)) ++count;
+    return count;
+}
+
+TEST(PaintManagerTree, OneCleanupMessageUntilTheCleanupRuns) {
+    TestWindow window;
+    CPaintManagerUI manager;
+    manager.AttachWindow(window.get(), L"main");
+    manager.DeleteLater(new CControlUI);
+    manager.DeleteLater(new CControlUI);
+    EXPECT_EQ(CountCleanupMessages(window.get()), 1);
+    manager.DeleteDelayed();
+    manager.DeleteLater(new CControlUI);
+    EXPECT_EQ(CountCleanupMessages(window.get()), 1);
+    manager.DeleteDelayed();
+}
+
+TEST(PaintManagerTree, PostPaintAppendsEveryTimeAndForgettingDropsEveryEntry) {
+    CPaintManagerUI manager;
+    CControlUI control, other;
+    control.AttachToManager(&manager, nullptr, false);
+    EXPECT_TRUE(manager.AddPostPaint(&control));
+    EXPECT_TRUE(manager.AddPostPaint(&control));
+    EXPECT_TRUE(manager.AddPostPaint(&other));
+    EXPECT_EQ(manager.GetPostPaintCount(), 3);
+    EXPECT_TRUE(manager.RemovePostPaint(&control));  // the first one only
+    EXPECT_EQ(manager.GetPostPaintCount(), 2);
+    manager.ForgetControl(&control);
+    EXPECT_EQ(manager.GetPostPaintCount(), 1);
+    EXPECT_FALSE(manager.RemovePostPaint(&control));
+    EXPECT_TRUE(manager.RemovePostPaint(&other));
+}
+
 TEST(PaintManagerGroups, OptionGroupsAddOnceAndVanishWhenEmpty) {
     CPaintManagerUI manager;
     CControlUI a, b;

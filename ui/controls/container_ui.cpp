@@ -58,9 +58,10 @@ CControlUI* CContainerUI::ItemAt(int index) const { return static_cast<CControlU
 int CContainerUI::IndexOfItem(CControlUI* control) const { return items_.Find(control); }
 int CContainerUI::ItemCount() const { return items_.GetSize(); }
 
+// An index outside the children changes nothing (the child would be taken out and not put back).
 bool CContainerUI::MoveItemTo(CControlUI* control, int index) {
     const int current = items_.Find(control);
-    if (current < 0) return false;
+    if (current < 0 || index < 0 || index >= items_.GetSize()) return false;
     RequestLayout();
     items_.Remove(current);
     return items_.InsertAt(index, control);
@@ -178,16 +179,17 @@ RECT CContainerUI::ClientRect() const {
     return rc;
 }
 
+// The whole scrolled content: moved back by each visible bar's position and extended by its range.
 RECT CContainerUI::GetContentRect() {
     RECT rc = InsetRect();
     if (IsBarVisible(verticalBar_)) {
         rc.top -= verticalBar_->GetScrollPos();
-        rc.bottom += verticalBar_->GetScrollRange();
+        rc.bottom += verticalBar_->GetScrollRange() - verticalBar_->GetScrollPos();
         rc.right -= verticalBar_->GetFixedWidth();
     }
     if (IsBarVisible(horizontalBar_)) {
         rc.left -= horizontalBar_->GetScrollPos();
-        rc.right += horizontalBar_->GetScrollRange();
+        rc.right += horizontalBar_->GetScrollRange() - horizontalBar_->GetScrollPos();
         rc.bottom -= horizontalBar_->GetFixedHeight();
     }
     return rc;
@@ -196,17 +198,7 @@ RECT CContainerUI::GetContentRect() {
 void CContainerUI::SetPosition(RECT rect, bool invalidate) {
     CControlUI::SetPosition(rect, invalidate);
     if (items_.GetSize() == 0) return;
-    RECT rc = InsetRect();
-    if (IsBarVisible(verticalBar_)) {
-        rc.top -= verticalBar_->GetScrollPos();
-        rc.right -= verticalBar_->GetFixedWidth();
-        rc.bottom += verticalBar_->GetScrollRange() - verticalBar_->GetScrollPos();
-    }
-    if (IsBarVisible(horizontalBar_)) {
-        rc.left -= horizontalBar_->GetScrollPos();
-        rc.bottom -= horizontalBar_->GetFixedHeight();
-        rc.right += horizontalBar_->GetScrollRange() - horizontalBar_->GetScrollPos();
-    }
+    const RECT rc = CContainerUI::GetContentRect();
     for (int i = 0; i < items_.GetSize(); ++i) {
         CControlUI* child = ItemAt(i);
         if (!child->IsVisible()) continue;
@@ -384,34 +376,44 @@ bool CContainerUI::ScrollByInput(const TInputEventUI& event) {
 
 // ---- Searching and painting ----
 
+// Under a hit test, a container that is not mouse enabled is never the hit itself (nor are its
+// bars), and with children that do not take the mouse no child is.
 CControlUI* CContainerUI::LocateControl(FindControlProc callback, void* data, UINT flags) {
     if ((flags & FindVisible) && !IsVisible()) return nullptr;
     if ((flags & FindEnabled) && !IsEnabled()) return nullptr;
     const auto* point = static_cast<const POINT*>(data);
-    if ((flags & FindHitTest) && !PtInRect(&item_, *point)) return nullptr;
+    const bool hitTest = (flags & FindHitTest) != 0;
+    if (hitTest && !PtInRect(&item_, *point)) return nullptr;
     if ((flags & FindUpdateTest) && callback(this, data) != nullptr) return nullptr;
-    const UINT selfFlags = mouseEnabled_ ? flags : flags & ~FindHitTest;
-    const auto testSelf = [&]() -> CControlUI* {
-        if ((selfFlags & FindHitTest) && !PtInRect(&item_, *point)) return nullptr;
-        return callback(this, data);
-    };
-    if (flags & FindMeFirst) {
-        if (CControlUI* found = testSelf()) return found;
+    const bool selfCounts = !hitTest || mouseEnabled_;
+    if ((flags & FindMeFirst) && selfCounts) {
+        if (CControlUI* found = callback(this, data)) return found;
     }
-    for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
-        if (bar == nullptr) continue;
-        if (CControlUI* found = bar->LocateControl(callback, data, selfFlags)) return found;
+    if (selfCounts) {
+        for (CScrollBarUI* bar : {verticalBar_.get(), horizontalBar_.get()}) {
+            if (bar == nullptr) continue;
+            if (CControlUI* found = bar->LocateControl(callback, data, flags)) return found;
+        }
     }
-    const UINT childFlags = childrenTakeMouse_ ? flags : flags & ~FindHitTest;
+    if (!hitTest || childrenTakeMouse_) {
+        if (CControlUI* found = LocateChild(callback, data, flags)) return found;
+    }
+    if (!(flags & FindMeFirst) && selfCounts) return callback(this, data);
+    return nullptr;
+}
+
+// Children in order (reversed with FindTopFirst); under a hit test a non-floating child's result
+// counts only when the point lies in the client rectangle.
+CControlUI* CContainerUI::LocateChild(FindControlProc callback, void* data, UINT flags) {
     const RECT client = ClientRect();
+    const auto* point = static_cast<const POINT*>(data);
     const int count = items_.GetSize();
     for (int k = 0; k < count; ++k) {
         CControlUI* child = ItemAt((flags & FindTopFirst) ? count - 1 - k : k);
-        CControlUI* found = child->LocateControl(callback, data, childFlags);
+        CControlUI* found = child->LocateControl(callback, data, flags);
         if (found == nullptr) continue;
         if (!(flags & FindHitTest) || found->IsFloat() || PtInRect(&client, *point)) return found;
     }
-    if (!(flags & FindMeFirst)) return testSelf();
     return nullptr;
 }
 

@@ -119,6 +119,7 @@ protected:
     RECT InsetRect() const;
     static bool IsBarVisible(const std::unique_ptr<CScrollBarUI>& bar) { return bar != nullptr && bar->IsVisible(); }
     void Dispose(CControlUI* child);
+    CControlUI* LocateChild(FindControlProc callback, void* data, UINT flags);
     // False when painting reached `stop`.
     bool PaintChildren(HDC dc, const RECT& area, CControlUI* stop);
     bool PaintBars(HDC dc, const RECT& area, CControlUI* stop);

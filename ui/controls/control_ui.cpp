@@ -132,15 +132,23 @@ int CControlUI::GetFixedWidth() const { return Scale(fixedSize_.cx); }
 int CControlUI::GetFixedHeight() const { return Scale(fixedSize_.cy); }
 
 void CControlUI::SetFixedWidth(int width) {
-    if (width < 0) return;
-    fixedSize_.cx = width;
-    RequestParentLayout();
+    if (StoreFixedWidth(width)) RequestParentLayout();
 }
 
 void CControlUI::SetFixedHeight(int height) {
-    if (height < 0) return;
+    if (StoreFixedHeight(height)) RequestParentLayout();
+}
+
+bool CControlUI::StoreFixedWidth(int width) {
+    if (width < 0) return false;
+    fixedSize_.cx = width;
+    return true;
+}
+
+bool CControlUI::StoreFixedHeight(int height) {
+    if (height < 0) return false;
     fixedSize_.cy = height;
-    RequestParentLayout();
+    return true;
 }
 
 namespace {

@@ -149,6 +149,10 @@ public:
     virtual void PaintOverlay(HDC dc, const RECT& area);
 
     // Helpers.
+    // Store a fixed size (not negative) without re-laying the parent out, for a drag whose layout
+    // follows at its end; false for a negative size.
+    bool StoreFixedWidth(int width);
+    bool StoreFixedHeight(int height);
     void RequestRepaint();
     void RequestLayout();
     void RequestParentLayout();

@@ -145,12 +145,13 @@ void CControlUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
     if (!ApplyAttributeRow(kRows, *this, name, value)) StoreCustomAttribute(name, value);
 }
 
-// "style": a known style applies its definition, at the depth of the list being applied; any
-// other value is kept as a custom attribute.
+// "style": a known style applies its definition one level below the list being applied, so a
+// style that names itself through this attribute stops at the nesting bound too; any other value
+// is kept as a custom attribute.
 void CControlUI::ApplyStyle(const wchar_t* name, const wchar_t* value) {
     const wchar_t* style = manager_ != nullptr ? manager_->StyleDefinition(value) : nullptr;
     if (style != nullptr) {
-        ApplyAttributeString(style, styleDepth_);
+        ApplyAttributeString(style, styleDepth_ + 1);
     } else {
         StoreCustomAttribute(name, value);
     }
@@ -164,8 +165,9 @@ void CControlUI::ApplyVirtualWindow(const wchar_t* name) {
 
 void CControlUI::ApplyAttributeString(const wchar_t* list) { ApplyAttributeString(list, 0); }
 
-// A list naming a style applies that style (styles may name styles, a few levels deep at most,
-// so a style naming itself cannot recurse forever).
+// A list naming a style applies that style. Styles may name styles, by name or through their
+// "style" attribute, a few levels deep at most; deeper applications are ignored, so a style that
+// names itself cannot recurse forever.
 void CControlUI::ApplyAttributeString(const wchar_t* list, int depth) {
     if (list == nullptr || depth >= kMaxStyleNesting) return;
     if (const wchar_t* style = manager_ != nullptr ? manager_->StyleDefinition(list) : nullptr) {

@@ -90,21 +90,29 @@ bool LayoutSplitter::ClampToLimits(const CControlUI& layout, const RECT& before)
     return true;
 }
 
-// The dragged size becomes the layout's fixed size; live, the layout moves now, otherwise only
-// the overlay's bands are repainted.
+// The dragged size becomes the layout's fixed size. Live, the layout moves and its parent is laid
+// out now; otherwise the size is only stored and the overlay's bands repainted, and the parent is
+// laid out once, at the button-up.
 void LayoutSplitter::Apply(CControlUI& layout, const RECT& before) const {
     CPaintManagerUI* manager = layout.GetPaintManager();
     const int dragged = Extent(newRect_);
     const int stored = manager != nullptr ? manager->GetDpiScaler().Unscale(dragged) : dragged;
-    if (vertical_) {
-        layout.SetFixedHeight(stored);
-    } else {
-        layout.SetFixedWidth(stored);
-    }
     if (immediate_) {
+        if (vertical_) {
+            layout.SetFixedHeight(stored);
+        } else {
+            layout.SetFixedWidth(stored);
+        }
         layout.SetPosition(newRect_, true);
         layout.RequestParentLayout();
-    } else if (manager != nullptr) {
+        return;
+    }
+    if (vertical_) {
+        layout.StoreFixedHeight(stored);
+    } else {
+        layout.StoreFixedWidth(stored);
+    }
+    if (manager != nullptr) {
         RECT area = Band(before);
         const RECT now = Band(newRect_), atItem = Band(layout.GetPosition());
         UnionRect(&area, &area, &now);
@@ -122,7 +130,8 @@ void LayoutSplitter::Drag(CControlUI& layout, POINT point) {
 // and a splitter of size 0 takes no event at all. The band is the dragged one while dragging.
 //   state     event                                  next      action
 //   any       button down on the band, enabled       dragging  remember the point and the layout's
-//                                                              rectangle; the overlay unless live
+//                                                              rectangle; register the overlay
+//                                                              unless live (again if dragging)
 //   any       button down off the band, or disabled  same      not taken
 //   idle      mouse move                             idle      not taken
 //   dragging  mouse move                             dragging  Drag: move the edge, clamp, apply

@@ -15,7 +15,7 @@ void ParseNumbers(const wchar_t* value, Number* numbers, int count, Read read) {
     for (int i = 0; i < count && *p != 0; ++i) {
         wchar_t* end = nullptr;
         numbers[i] = read(p, &end);
-        if (end == p || *end == 0) break;
+        if (*end == 0) break;
         p = end + 1;
     }
 }

@@ -1,7 +1,7 @@
 // The value syntax every control's attributes share: booleans ("true" in any case), decimal
 // integers, rectangles and sizes (numbers each followed by one separator character that is
-// skipped unexamined; reading stops at the first missing number, and missing numbers are 0) and
-// ARGB colours in hexadecimal with an optional '#'.
+// skipped unexamined, so an empty field reads as 0 and reading goes on; missing numbers are 0)
+// and ARGB colours in hexadecimal with an optional '#'.
 #pragma once
 
 #include <cstdint>

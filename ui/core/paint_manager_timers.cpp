@@ -6,7 +6,10 @@ namespace Tovik {
 
 // ---- Timers ----
 
+// Without a window there is nothing to own the timer (SetTimer would make a thread timer that
+// KillTimer cannot stop), so nothing is started or recorded.
 bool CPaintManagerUI::SetControlTimer(CControlUI* control, UINT id, UINT elapse) {
+    if (window_ == nullptr) return false;
     for (int i = 0; i < timers_.GetSize(); ++i) {
         Timer* timer = timers_.At(i);
         if (timer->control != control || timer->window != window_ || timer->id != id) continue;

@@ -57,11 +57,14 @@ void CPaintManagerUI::SendNotify(CControlUI* sender, const wchar_t* type, WPARAM
 
 // ---- The control tree ----
 
+// Every reference goes: held controls, timers, the name, and every post-paint entry (a splitter
+// deleted mid-drag must not be painted afterwards).
 void CPaintManagerUI::ForgetControl(CControlUI* control) {
     for (CControlUI** held : {&key_, &hover_, &click_, &focus_}) {
         if (*held == control) *held = nullptr;
     }
     KillControlTimers(control);
+    while (RemovePostPaint(control)) {}
     const CStringUI name = control->GetName();
     if (!name.IsEmpty() && nameMap_.Find(name.GetData()) == control) nameMap_.Remove(name.GetData());
 }
@@ -87,15 +90,18 @@ void CPaintManagerUI::DeleteLater(CControlUI* control) {
     if (control == nullptr) return;
     control->AttachToManager(this, nullptr, false);
     delayedCleanup_.Add(control);
-    if (window_ != nullptr) PostMessageW(window_, kCleanupMessage, 0, 0);
+    if (window_ != nullptr && !cleanupPosted_) {
+        PostMessageW(window_, kCleanupMessage, 0, 0);
+        cleanupPosted_ = true;
+    }
 }
 
-void CPaintManagerUI::DeleteDelayed() { delayedCleanup_.DeleteAll(); }
-
-bool CPaintManagerUI::AddPostPaint(CControlUI* control) {
-    if (postPaint_.Find(control) >= 0) return false;
-    return postPaint_.Add(control);
+void CPaintManagerUI::DeleteDelayed() {
+    delayedCleanup_.DeleteAll();
+    cleanupPosted_ = false;
 }
+
+bool CPaintManagerUI::AddPostPaint(CControlUI* control) { return postPaint_.Add(control); }
 
 bool CPaintManagerUI::RemovePostPaint(CControlUI* control) { return postPaint_.Remove(postPaint_.Find(control)); }
 

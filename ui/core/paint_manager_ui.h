@@ -123,7 +123,8 @@ public:
     CControlUI* FindControlByName(const wchar_t* name);
     // The control becomes the manager's to delete at the next clean-up (or with the manager).
     void DeleteLater(CControlUI* control);
-    // Runs the delayed clean-up now: the controls handed to DeleteLater are deleted.
+    // Runs the delayed clean-up now: the controls handed to DeleteLater are deleted, and the next
+    // DeleteLater posts the cleanup message again.
     void DeleteDelayed();
     bool AddPostPaint(CControlUI* control);
     bool RemovePostPaint(CControlUI* control);
@@ -233,6 +234,7 @@ private:
     CControlUI* root_ = nullptr;
     CStringMapUI nameMap_;  // borrowed: the tree owns the controls
     COwningPtrArrayUI<CControlUI> delayedCleanup_;
+    bool cleanupPosted_ = false;  // one cleanup message at a time
     CPtrArrayUI postPaint_;
     bool focusNeeded_ = false;
     ImageTable images_;

@@ -11,22 +11,9 @@ namespace {
 
 bool IsSpace(wchar_t c) { return c != 0 && static_cast<uint32_t>(c) <= 32; }
 
-// Booleans and the mask colour follow the control attribute syntax. Numbers do not: here a
-// missing number reads as 0 and the next one starts one character further on, where attribute
-// values stop at the first missing number.
-void ReadNumbers(const wchar_t* text, int32_t* numbers, int count) {
-    for (int i = 0; i < count; ++i) {
-        wchar_t* end = nullptr;
-        numbers[i] = static_cast<int32_t>(std::wcstol(text, &end, 10));
-        if (*end == 0) break;
-        text = end + 1;
-    }
-}
-
+// Booleans, numbers and the mask colour follow the control attribute syntax.
 RECT ReadRect(const CStringUI& value, const CDpiScaler* scaler) {
-    int32_t numbers[4] = {};
-    ReadNumbers(value.GetData(), numbers, 4);
-    const RECT rect = {numbers[0], numbers[1], numbers[2], numbers[3]};
+    const RECT rect = ParseRect(value.GetData());
     return scaler != nullptr ? scaler->Scale(rect) : rect;
 }
 
@@ -57,10 +44,7 @@ void Apply(TSkinDrawInfo& info, const CStringUI& key, const CStringUI& value, co
     } else if (key == L"hsl") {
         info.hsl = ParseBool(value.GetData());
     } else if (key == L"size") {
-        int32_t numbers[2] = {};
-        ReadNumbers(value.GetData(), numbers, 2);
-        info.size.cx = numbers[0];
-        info.size.cy = numbers[1];
+        info.size = ParseSize(value.GetData());
     } else if (key == L"align") {
         info.align = value;
     }
