@@ -172,6 +172,47 @@ TEST(SkinMarkupErrors, DeepNestingFailsInsteadOfOverflowingTheStack) {
     EXPECT_TRUE(markup.ParseText(fine.c_str())) << markup.ErrorMessage();
 }
 
+std::wstring Nested(int levels) {
+    std::wstring text;
+    for (int i = 0; i < levels; ++i) text += L"<a>";
+    for (int i = 0; i < levels; ++i) text += L"</a>";
+    return text;
+}
+
+TEST(SkinMarkupErrors, TheDepthLimitIsExactly256Levels) {
+    CSkinMarkup markup;
+    EXPECT_TRUE(markup.ParseText(Nested(256).c_str())) << markup.ErrorMessage();
+    EXPECT_FALSE(markup.ParseText(Nested(257).c_str()));
+    EXPECT_STREQ(markup.ErrorMessage(), L"Elements nested too deeply");
+}
+
+// A node of a document that was cleared or replaced behaves as the invalid node: no reads
+// outside the element table or the text that is there now.
+TEST(SkinNodes, ANodeOfAGoneDocumentIsInvalid) {
+    CSkinMarkup markup(L"<Window a=\"1\" b=\"2\"><Child/><Child/><Child/></Window>");
+    CSkinNode root = markup.RootNode();
+    CSkinNode third = root.FirstChild().NextSibling().NextSibling();
+    ASSERT_TRUE(third.IsValid());
+    ASSERT_EQ(root.AttributeCount(), 2);
+    markup.Clear();
+    for (CSkinNode* node : {&root, &third}) {
+        EXPECT_FALSE(node->IsValid());
+        EXPECT_EQ(node->TagName(), nullptr);
+        EXPECT_FALSE(node->HasChildren());
+        EXPECT_FALSE(node->FirstChild().IsValid());
+        EXPECT_FALSE(node->NextSibling().IsValid());
+        EXPECT_EQ(node->AttributeCount(), 0);
+        EXPECT_EQ(node->AttributeNameAt(0), nullptr);
+        EXPECT_EQ(node->AttributeValueAt(0), nullptr);
+    }
+    ASSERT_TRUE(markup.ParseText(L"<W/>"));
+    EXPECT_FALSE(third.IsValid());  // its element index is past the new table
+    EXPECT_EQ(third.TagName(), nullptr);
+    EXPECT_FALSE(root.IsValid());
+    EXPECT_EQ(root.AttributeValueAt(1), nullptr);
+    EXPECT_STREQ(markup.RootNode().TagName(), L"W");
+}
+
 TEST(SkinMarkupErrors, ContextIsCutAt49Characters) {
     const std::wstring text = L"<a>x<b/>" + std::wstring(100, L'y');
     CSkinMarkup markup;

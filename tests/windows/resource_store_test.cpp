@@ -331,6 +331,37 @@ TEST(ParseSkinFile, ZipModeFindsEntriesIgnoringCase) {
     }
 }
 
+// An entry that is present but damaged cannot be unzipped; it is not missing.
+TEST(ParseSkinFile, ADamagedEntryCannotBeUnzipped) {
+    struct Case {
+        const char* what;
+        void (*damage)(TestZip::Archive& archive);
+    };
+    const Case cases[] = {
+        {"local method differs",
+         [](TestZip::Archive& a) {
+             TestZip::Put16(a.bytes, a.localHeaders[0] + TestZip::Local::kMethod, TestZip::kDeflated);
+         }},
+        {"local name length differs",
+         [](TestZip::Archive& a) { TestZip::Put16(a.bytes, a.localHeaders[0] + TestZip::Local::kNameLength, 3); }},
+        {"stored size claim larger than the data",
+         [](TestZip::Archive& a) {
+             TestZip::Put32(a.bytes, a.localHeaders[0] + TestZip::Local::kUncompressedSize, 9999);
+             TestZip::Put32(a.bytes, a.directoryRecords[0] + TestZip::Directory::kUncompressedSize, 9999);
+         }},
+    };
+    for (const Case& c : cases) {
+        TestZip::Archive archive = TestZip::Build({{"main.xml", "<Window/>", TestZip::kStored}});
+        c.damage(archive);
+        CPaintManagerUI::SetResourceZipFromMemory(archive.bytes.data(), static_cast<uint32_t>(archive.bytes.size()),
+                                                  nullptr);
+        CSkinMarkup markup;
+        EXPECT_FALSE(markup.ParseSkinFile(L"main.xml", Utf8)) << c.what;
+        EXPECT_STREQ(markup.ErrorMessage(), L"Could not unzip file") << c.what;
+        CPaintManagerUI::SetResourceZipFile(L"", false, nullptr);
+    }
+}
+
 TEST(ParseSkinFile, AMissingArchiveFileFails) {
     CPaintManagerUI::SetResourceZipFile(L"no-such-skin.zip", false, nullptr);
     CSkinMarkup markup;

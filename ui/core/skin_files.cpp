@@ -36,9 +36,11 @@ SkinFileResult ReadArchiveEntry(HZIP archive, const wchar_t* name, uint32_t limi
     entryName.Replace(L"\\", L"/");
     int index = -1;
     TZipEntryInfo info;
-    if (CResourceZipUI::FindEntry(archive, entryName.GetData(), true, &index, &info) != ZipResult::kSuccess) {
-        return SkinFileResult::kNotFound;
-    }
+    // An entry that is there but damaged (its local header, extra data or size claim) is unreadable,
+    // not missing.
+    const uint32_t found = CResourceZipUI::FindEntry(archive, entryName.GetData(), true, &index, &info);
+    if (found == ZipResult::kNotFound) return SkinFileResult::kNotFound;
+    if (found != ZipResult::kSuccess) return SkinFileResult::kUnreadable;
     if (info.uncompressedSize == 0) return SkinFileResult::kEmpty;
     if (info.uncompressedSize > limit) return SkinFileResult::kTooLarge;
     bytes.resize(info.uncompressedSize);

@@ -64,9 +64,11 @@ CSkinMarkup::CSkinMarkup(const wchar_t* text) {
     if (text != nullptr) ParseText(text);
 }
 
+// Nodes of the document that goes become invalid.
 void CSkinMarkup::Clear() {
     text_ = std::vector<wchar_t>();
     elements_ = std::vector<Element>();
+    ++generation_;
 }
 
 bool CSkinMarkup::ParseText(const wchar_t* text) {
@@ -137,7 +139,6 @@ bool CSkinMarkup::Parse() {
 // The content list of `parent`: elements, comments and processing instructions, up to the
 // parent's closing tag or, near the top, the end of the text.
 bool CSkinMarkup::ParseContent(uint32_t parent, wchar_t*& p, int depth) {
-    if (depth > kMaxDepth) return Fail(L"Elements nested too deeply", p);
     uint32_t previous = 0;
     for (;;) {
         SkipWhitespace(p);
@@ -156,7 +157,9 @@ bool CSkinMarkup::ParseContent(uint32_t parent, wchar_t*& p, int depth) {
     }
 }
 
+// `depth` is the number of elements around this one: at most kMaxDepth levels in all.
 bool CSkinMarkup::ParseElement(uint32_t parent, uint32_t& previous, wchar_t*& p, int depth) {
+    if (depth >= kMaxDepth) return Fail(L"Elements nested too deeply", p);
     SkipWhitespace(p);
     const uint32_t element = ReserveElement();
     elements_[element].name = Offset(p);
@@ -238,22 +241,29 @@ bool CSkinMarkup::ParseAttributes(wchar_t*& p) {
 
 // ---- CSkinNode ----
 
+CSkinNode::CSkinNode(CSkinMarkup* owner, uint32_t element)
+    : owner_(owner), element_(element), generation_(owner != nullptr ? owner->generation_ : 0) {}
+
+bool CSkinNode::IsValid() const {
+    return owner_ != nullptr && generation_ == owner_->generation_ && element_ < owner_->elements_.size();
+}
+
 CSkinNode CSkinNode::NextSibling() const {
-    if (owner_ == nullptr) return CSkinNode();
+    if (!IsValid()) return CSkinNode();
     const uint32_t next = owner_->elements_[element_].nextSibling;
     return next != 0 ? CSkinNode(owner_, next) : CSkinNode();
 }
 
 CSkinNode CSkinNode::FirstChild() const {
-    if (owner_ == nullptr) return CSkinNode();
+    if (!IsValid()) return CSkinNode();
     const uint32_t child = owner_->elements_[element_].firstChild;
     return child != 0 ? CSkinNode(owner_, child) : CSkinNode();
 }
 
-bool CSkinNode::HasChildren() const { return owner_ != nullptr && owner_->elements_[element_].firstChild != 0; }
+bool CSkinNode::HasChildren() const { return IsValid() && owner_->elements_[element_].firstChild != 0; }
 
 const wchar_t* CSkinNode::TagName() const {
-    return owner_ != nullptr ? owner_->text_.data() + owner_->elements_[element_].name : nullptr;
+    return IsValid() ? owner_->text_.data() + owner_->elements_[element_].name : nullptr;
 }
 
 // Walks from the element name across the terminated strings of the attribute area: each name is
@@ -284,7 +294,7 @@ void CSkinNode::MapAttributes() {
 }
 
 int CSkinNode::AttributeCount() {
-    if (owner_ == nullptr) return 0;
+    if (!IsValid()) return 0;
     if (attributeCount_ == 0) MapAttributes();
     return attributeCount_;
 }
@@ -292,19 +302,19 @@ int CSkinNode::AttributeCount() {
 bool CSkinNode::HasAttributes() { return AttributeCount() > 0; }
 
 const wchar_t* CSkinNode::AttributeNameAt(int index) {
-    if (owner_ == nullptr) return nullptr;
+    if (!IsValid()) return nullptr;
     if (index < 0 || index >= AttributeCount()) return L"";
     return owner_->text_.data() + attributes_[index].name;
 }
 
 const wchar_t* CSkinNode::AttributeValueAt(int index) {
-    if (owner_ == nullptr) return nullptr;
+    if (!IsValid()) return nullptr;
     if (index < 0 || index >= AttributeCount()) return L"";
     return owner_->text_.data() + attributes_[index].value;
 }
 
 bool CSkinNode::ReadAttribute(const wchar_t* name, wchar_t* buffer, int max) {
-    if (owner_ == nullptr || name == nullptr || buffer == nullptr || max < 0) return false;
+    if (!IsValid() || name == nullptr || buffer == nullptr || max < 0) return false;
     const int count = AttributeCount();
     for (int i = 0; i < count; ++i) {
         if (!Platform::EqualsIgnoringAsciiCase(AttributeNameAt(i), name)) continue;

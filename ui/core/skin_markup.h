@@ -19,9 +19,11 @@ public:
     static constexpr int kMaxAttributes = 64;
 
     CSkinNode() = default;  // the invalid node
-    CSkinNode(CSkinMarkup* owner, uint32_t element) : owner_(owner), element_(element) {}
+    CSkinNode(CSkinMarkup* owner, uint32_t element);
 
-    bool IsValid() const { return owner_ != nullptr; }
+    // False for the invalid node and for a node of a document that has since been cleared or
+    // replaced by another parse: such a node behaves as the invalid one.
+    bool IsValid() const;
     CSkinNode NextSibling() const;
     CSkinNode FirstChild() const;
     bool HasChildren() const;
@@ -47,6 +49,7 @@ private:
 
     CSkinMarkup* owner_ = nullptr;
     uint32_t element_ = 0;
+    uint32_t generation_ = 0;  // the owner's document the node belongs to
     int attributeCount_ = 0;
     Attribute attributes_[kMaxAttributes] = {};
 };
@@ -95,6 +98,7 @@ private:
 
     std::vector<wchar_t> text_;  // terminated; empty when there is no document
     std::vector<Element> elements_;
+    uint32_t generation_ = 0;  // counts the documents this parser has held
     wchar_t errorMessage_[kErrorMessageCapacity] = {};
     wchar_t errorContext_[kErrorContextCapacity] = {};
 };
