@@ -113,7 +113,9 @@ TEST(ResourceZipOpen, MissingFilesEmptyInputAndAnEmptyArchive) {
 
 TEST(ResourceZipFind, FoldsOnlyAsciiLettersAndOnlyWhenAsked) {
     const std::string upperAe = "\xC3\x84.txt";  // "Ä.txt"
-    MemoryArchive archive(TestZip::Build({{"SKIN/MAIN.XML", "x"}, {upperAe, "y"}}).bytes);
+    // "z" and "Z" end the folded range; "`" and "{" lie just outside it, next to "@" and "[".
+    MemoryArchive archive(
+        TestZip::Build({{"SKIN/MAIN.XML", "x"}, {upperAe, "y"}, {"Zz.txt", "z"}, {"`{.txt", "q"}}).bytes);
     ASSERT_NE(archive.get(), nullptr);
     struct Case {
         const wchar_t* name;
@@ -125,6 +127,9 @@ TEST(ResourceZipFind, FoldsOnlyAsciiLettersAndOnlyWhenAsked) {
         {L"SKIN/MAIN.XML", false, 0}, {L"\x00C4.txt", false, 1},
         {L"\x00E4.txt", true, -1},    {L"\x00C4.TXT", true, 1},
         {L"SKIN/MAIN.XM", true, -1},  {L"", true, -1},
+        {L"zZ.TXT", true, 2},         {L"zZ.txt", false, -1},
+        {L"`{.txt", true, 3},         {L"@[.txt", true, -1},
+        {L"@{.txt", true, -1},        {L"`[.txt", true, -1},
     };
     for (const Case& c : cases) {
         int index = 99;
@@ -173,6 +178,26 @@ TEST(ResourceZipFind, FillsTheEntryInfo) {
     const uint64_t ticks = (0x6553F100ULL + 11644473600ULL) * 10000000ULL;
     EXPECT_EQ(info.modificationTime.dwLowDateTime, static_cast<uint32_t>(ticks));
     EXPECT_EQ(info.modificationTime.dwHighDateTime, static_cast<uint32_t>(ticks >> 32));
+}
+
+// Timestamp headers cut short by the end of the extra field are ignored; nothing past the extra
+// field is read (the sanitizer build would see it).
+TEST(ResourceZipFind, ATruncatedTimestampHeaderIsIgnored) {
+    const std::string extras[] = {
+        std::string("UT\x01\x00", 4),                                       // announces a flags byte that is missing
+        std::string("UT\x05\x00\x01\x00\xF1", 7),                           // flags, then a time cut short
+        std::string("\x01\x00\x08\x00", 4) + std::string("UT\x05\x00", 4),  // a later header cut short
+    };
+    for (const std::string& extra : extras) {
+        Entry entry{"e.txt", "e", TestZip::kStored};
+        entry.localExtra = extra;
+        MemoryArchive archive(TestZip::Build({entry}).bytes);
+        TZipEntryInfo info;
+        ASSERT_EQ(CResourceZipUI::FindEntry(archive.get(), L"e.txt", false, nullptr, &info), ZipResult::kSuccess);
+        const FILETIME dos = Platform::DosTimeToFileTime((2024 - 1980) << 9 | 3 << 5 | 5, 12 << 11 | 30 << 5);
+        EXPECT_EQ(info.modificationTime.dwLowDateTime, dos.dwLowDateTime);
+        EXPECT_EQ(info.modificationTime.dwHighDateTime, dos.dwHighDateTime);
+    }
 }
 
 TEST(ResourceZipFind, InfoNamesLoseDrivesLeadingSlashesAndParentSteps) {
@@ -280,6 +305,31 @@ TEST_F(EncryptedFixture, AWrongOrMissingPasswordIsRefused) {
         EXPECT_TRUE(secret == ZipResult::kWrongPassword || secret == ZipResult::kReadError) << secret;
         EXPECT_TRUE(raw == ZipResult::kWrongPassword || raw == ZipResult::kReadError) << raw;
         EXPECT_TRUE(secret == ZipResult::kWrongPassword || raw == ZipResult::kWrongPassword);
+    }
+}
+
+// Entries without a data descriptor take their password check byte from the CRC; an empty
+// encrypted entry still has its 12 header bytes checked.
+TEST(EncryptedEntries, WithoutADataDescriptorTheCheckByteIsTheCrcs) {
+    std::vector<Entry> entries = {{"stored.txt", Text(700), TestZip::kStored},
+                                  {"deflated.txt", Text(3000, 5), TestZip::kDeflated},
+                                  {"empty.txt", "", TestZip::kStored}};
+    for (Entry& entry : entries) entry.password = "Corvana-8.4";
+    const std::string bytes = TestZip::Build(entries).bytes;
+    {
+        MemoryArchive archive(bytes, "Corvana-8.4");
+        for (const Entry& entry : entries) {
+            std::string out;
+            const std::wstring name(entry.name.begin(), entry.name.end());
+            EXPECT_EQ(ExtractWhole(archive.get(), name.c_str(), out), ZipResult::kSuccess) << entry.name;
+            EXPECT_EQ(out, entry.data) << entry.name;
+        }
+    }
+    MemoryArchive wrong(bytes, "corvana-8.4");
+    for (const Entry& entry : entries) {
+        std::string out;
+        const std::wstring name(entry.name.begin(), entry.name.end());
+        EXPECT_EQ(ExtractWhole(wrong.get(), name.c_str(), out), ZipResult::kWrongPassword) << entry.name;
     }
 }
 

@@ -34,6 +34,40 @@ std::string RawDeflate(const std::string& data) {
     return out;
 }
 
+// The traditional ZIP cipher, encrypting.
+class TraditionalCipher {
+public:
+    explicit TraditionalCipher(const std::string& password) {
+        for (const char c : password) Update(static_cast<unsigned char>(c));
+    }
+
+    std::string Encrypt(const std::string& plain) {
+        std::string out;
+        for (const char c : plain) {
+            const auto p = static_cast<unsigned char>(c);
+            out += static_cast<char>(p ^ KeyByte());
+            Update(p);
+        }
+        return out;
+    }
+
+private:
+    static uint32_t CrcStep(uint32_t crc, unsigned char byte) {
+        return ~static_cast<uint32_t>(crc32(~crc & 0xFFFFFFFFu, &byte, 1));
+    }
+    unsigned char KeyByte() const {
+        const uint32_t t = (keys_[2] | 2) & 0xFFFF;
+        return static_cast<unsigned char>((t * (t ^ 1)) >> 8);
+    }
+    void Update(unsigned char byte) {
+        keys_[0] = CrcStep(keys_[0], byte);
+        keys_[1] = (keys_[1] + (keys_[0] & 0xFF)) * 134775813u + 1;
+        keys_[2] = CrcStep(keys_[2], static_cast<unsigned char>(keys_[1] >> 24));
+    }
+
+    uint32_t keys_[3] = {0x12345678u, 0x23456789u, 0x34567890u};
+};
+
 }  // namespace
 
 void Put16(std::string& bytes, size_t offset, uint16_t value) {
@@ -57,16 +91,24 @@ struct Packed {
     uint32_t crc;
 };
 
+// An encrypted payload starts with 12 header bytes whose last one is the CRC's high byte.
 Packed Pack(const Entry& entry) {
     const auto crc = static_cast<uint32_t>(
         crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()), static_cast<uInt>(entry.data.size())));
-    return Packed{entry.method == kDeflated ? RawDeflate(entry.data) : entry.data, crc};
+    std::string payload = entry.method == kDeflated ? RawDeflate(entry.data) : entry.data;
+    if (!entry.password.empty()) {
+        std::string header = "corvana-8.";
+        header += static_cast<char>(0x5A);
+        header += static_cast<char>(crc >> 24);
+        payload = TraditionalCipher(entry.password).Encrypt(header + payload);
+    }
+    return Packed{payload, crc};
 }
 
 // The run both headers share, from "version needed" to the name length.
 void AppendSharedFields(std::string& out, const Entry& entry, const Packed& packed) {
     Append16(out, 20);
-    Append16(out, 0);
+    Append16(out, entry.password.empty() ? 0 : 1);  // flags: bit 0, encrypted
     Append16(out, entry.method);
     Append16(out, kDosTime);
     Append16(out, kDosDate);

@@ -27,6 +27,9 @@ struct Entry {
     uint16_t versionMadeBy;       // 0x03xx: Unix host, 0x00xx: DOS
     uint32_t externalAttributes;  // Unix mode in the high half, DOS attributes in the low byte
     std::string localExtra;
+    // Non-empty: the entry is encrypted with the format's traditional cipher, without a data
+    // descriptor (the password check byte is the CRC's high byte).
+    std::string password;
 };
 
 struct Archive {

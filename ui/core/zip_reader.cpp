@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace Tovik {
 namespace {
@@ -281,6 +282,31 @@ uint32_t ZipReader::CheckLocalHeader(const DirectoryRecord& record, LocalEntry& 
     return believable ? ZipResult::kSuccess : ZipResult::kBadLocalHeader;
 }
 
+namespace {
+
+// The extended timestamp ("UT") in an extra field: flags, then the times its bits announce, in
+// Unix seconds. Every read stays inside the field's own length and the extra field.
+void ReadTimestamps(const std::vector<unsigned char>& extra, TZipEntryInfo& info) {
+    for (size_t at = 0; at + 4 <= extra.size();) {
+        const uint16_t id = Read16(extra.data() + at);
+        const uint16_t length = Read16(extra.data() + at + 2);
+        const size_t end = std::min<size_t>(at + 4 + length, extra.size());
+        if (id == 0x5455 && at + 4 < end) {
+            const unsigned char flags = extra[at + 4];
+            size_t field = at + 5;
+            FILETIME* times[] = {&info.modificationTime, &info.accessTime, &info.creationTime};
+            for (int bit = 0; bit < 3; ++bit) {
+                if ((flags & (1 << bit)) == 0 || field + 4 > end) continue;
+                *times[bit] = UnixTimeToFileTime(Read32(extra.data() + field));
+                field += 4;
+            }
+        }
+        at = at + 4 + length;
+    }
+}
+
+}  // namespace
+
 uint32_t ZipReader::FillInfo(TZipEntryInfo& info) {
     LocalEntry entry;
     const uint32_t checked = CheckLocalHeader(current_, entry);
@@ -301,25 +327,9 @@ uint32_t ZipReader::FillInfo(TZipEntryInfo& info) {
     info.modificationTime = Platform::DosTimeToFileTime(current_.dosDate, current_.dosTime);
     info.accessTime = info.creationTime = info.modificationTime;
 
-    std::unique_ptr<unsigned char[]> extra(new unsigned char[entry.extraLength + 1]);
-    if (!source_->ReadExactly(entry.extraOffset, extra.get(), entry.extraLength)) return ZipResult::kBadExtraData;
-    // The extended timestamp ("UT"): flags, then the times its bits announce, in Unix seconds.
-    for (size_t at = 0; at + 4 <= entry.extraLength;) {
-        const uint16_t id = Read16(extra.get() + at);
-        const uint16_t length = Read16(extra.get() + at + 2);
-        const size_t end = std::min<size_t>(at + 4 + length, entry.extraLength);
-        if (id == 0x5455 && length >= 1) {
-            const unsigned char flags = extra[at + 4];
-            size_t field = at + 5;
-            FILETIME* times[] = {&info.modificationTime, &info.accessTime, &info.creationTime};
-            for (int bit = 0; bit < 3; ++bit) {
-                if ((flags & (1 << bit)) == 0 || field + 4 > end) continue;
-                *times[bit] = UnixTimeToFileTime(Read32(extra.get() + field));
-                field += 4;
-            }
-        }
-        at = at + 4 + length;
-    }
+    std::vector<unsigned char> extra(entry.extraLength);
+    if (!source_->ReadExactly(entry.extraOffset, extra.data(), extra.size())) return ZipResult::kBadExtraData;
+    ReadTimestamps(extra, info);
     return ZipResult::kSuccess;
 }
 
@@ -386,9 +396,14 @@ uint32_t ZipReader::FillInput() {
 
 uint32_t ZipReader::ReadEntry(unsigned char* buffer, uint32_t size) {
     OpenEntry& e = *open_;
+    // The password header is checked even when no data follows it (an empty encrypted entry).
+    while (e.headerLeft > 0) {
+        const uint32_t filled = FillInput();
+        if (filled != ZipResult::kSuccess) return filled;
+    }
     uint32_t delivered = 0;
     while (delivered < size && e.uncompressedLeft > 0) {
-        if (e.inputStart == e.inputEnd || e.headerLeft > 0) {
+        if (e.inputStart == e.inputEnd) {
             const uint32_t filled = FillInput();
             if (filled != ZipResult::kSuccess) return filled;
             continue;

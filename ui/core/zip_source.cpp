@@ -18,7 +18,7 @@ public:
     uint64_t Size() const override { return size_; }
 
     size_t ReadAt(uint64_t offset, void* out, size_t length) override {
-        if (offset >= size_) return 0;
+        if (offset >= size_ || length == 0) return 0;
         if (offset != position_ && !Platform::SeekFile(file_, static_cast<int64_t>(offset), SEEK_SET)) {
             position_ = UINT64_MAX;
             return 0;
@@ -41,7 +41,7 @@ public:
     uint64_t Size() const override { return size_; }
 
     size_t ReadAt(uint64_t offset, void* out, size_t length) override {
-        if (offset >= size_) return 0;
+        if (offset >= size_ || length == 0) return 0;
         const size_t available = static_cast<size_t>(size_ - offset);
         const size_t read = length < available ? length : available;
         std::memcpy(out, data_ + offset, read);
