@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 using Tovik::CDpiScaler;
 
 namespace {
@@ -39,6 +41,28 @@ TEST(CDpiScaler, At96EverythingStaysAndAt144ScalesByHalfAgain) {
     EXPECT_EQ(size.cx, 840);
     EXPECT_EQ(size.cy, 600);
     EXPECT_EQ(scaler.Unscale(size).cx, 560);
+}
+
+// Rectangles from markup may span more than an int: no arithmetic wraps (the sanitizer build
+// stops on signed overflow) and the scaled edges stay in order where the values fit.
+TEST(CDpiScaler, ExtremeRectanglesScaleWithoutOverflow) {
+    const RECT rects[] = {
+        {-2072945290, 0, 1494749262, 0}, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {INT32_MAX, 0, INT32_MIN, 0}};
+    for (int dpi : {96, 144, 192}) {
+        CDpiScaler scaler;
+        scaler.SetDpi(dpi);
+        for (const RECT& rect : rects) {
+            const RECT scaled = scaler.Scale(rect);
+            const RECT unscaled = scaler.Unscale(rect);
+            if (rect.right < rect.left) continue;  // an inverted rectangle stays inverted
+            EXPECT_GE(int64_t{scaled.right} - scaled.left, -1) << dpi;  // MulDiv gives −1 for what does not fit
+            EXPECT_GE(int64_t{unscaled.right} - unscaled.left, -1) << dpi;
+        }
+    }
+    CDpiScaler same;
+    const RECT wide = same.Scale(RECT{-2000000000, 0, 2000000000, 0});
+    EXPECT_EQ(wide.left, -2000000000);
+    EXPECT_EQ(wide.right, -2000000000 + INT32_MAX);  // the width is kept at the largest int
 }
 
 }  // namespace

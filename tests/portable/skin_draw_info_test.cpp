@@ -102,4 +102,18 @@ TEST(ParseDrawInfo, DpiScalesGeometryButNotSizeAndRenamesTheImage) {
     EXPECT_TRUE(Same(info.padding, RECT{3, 0, 0, 0}));
 }
 
+// What a fuzzer found: geometry whose width does not fit an int, scaled at 150 %.
+TEST(ParseDrawInfo, ExtremeGeometryParsesWithoutOverflow) {
+    CDpiScaler scaler;
+    scaler.SetDpi(144);
+    TSkinDrawInfo info;
+    ParseDrawInfo(
+        info, L"file='a.png' dest='-2072945290,0,1494749262,0' source='2147483647,-2147483648,-2147483648,2147483647'",
+        nullptr, &scaler);
+    EXPECT_EQ(info.name, L"a@150.png");
+    ParseDrawInfo(info, L"file='a.png' corner='-2147483648,-2147483648,2147483647,2147483647'", nullptr, nullptr);
+    EXPECT_EQ(info.corner.left, INT32_MIN);
+    EXPECT_EQ(info.corner.bottom, INT32_MAX);
+}
+
 }  // namespace

@@ -52,6 +52,14 @@ TEST(ControlAttributes, PosWithANegativeLeftTakesTheRightAsOffset) {
     EXPECT_EQ(control.GetFixedHeight(), 20);
 }
 
+// A "pos" wider than an int keeps the largest width rather than wrapping to a small one.
+TEST(ControlAttributes, APosBeyondTheIntRangeDoesNotWrap) {
+    CControlUI control;
+    control.SetAttribute(L"pos", L"-2147483648,0,2147483647,-2147483648");
+    EXPECT_EQ(control.GetFixedWidth(), 2147483647);
+    EXPECT_EQ(control.GetFixedHeight(), 2147483647);
+}
+
 TEST(ControlAttributes, ValueSyntaxOfEveryKind) {
     CControlUI control;
     control.ApplyAttributeString(

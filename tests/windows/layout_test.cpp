@@ -115,6 +115,36 @@ TEST(HorizontalLayout, HeightsFillTheRowWhateverMeasureSizeSays) {
     EXPECT_EQ(Text(child->GetPosition()), "0,10,30,40");
 }
 
+// Sizes near the int limit: the stacking sums do not wrap, so a later child never lands before an
+// earlier one and no rectangle turns inside out.
+TEST(VerticalLayout, HugeSizesDoNotWrapAround) {
+    CVerticalLayoutUI layout;
+    layout.ApplyAttributeString(L"childpadding=\"2000000000\"");
+    CControlUI* first = Child(L"height=\"2000000000\" maxheight=\"2147483647\" padding=\"0,2000000000,0,0\"");
+    CControlUI* second = Child(L"height=\"2000000000\" maxheight=\"2147483647\"");
+    CControlUI* filler = Child(L"maxheight=\"2147483647\"");
+    layout.AddItem(first);
+    layout.AddItem(second);
+    layout.AddItem(filler);
+    layout.SetPosition({0, 0, 100, 100}, false);
+    for (CControlUI* child : {first, second, filler}) {
+        EXPECT_LE(child->GetPosition().top, child->GetPosition().bottom) << Text(child->GetPosition());
+    }
+    EXPECT_GE(second->GetPosition().top, first->GetPosition().bottom) << Text(second->GetPosition());
+    EXPECT_GE(filler->GetPosition().top, second->GetPosition().top) << Text(filler->GetPosition());
+}
+
+// Floating children far outside the int range of the container stay inside it too.
+TEST(FloatingChildren, HugeOffsetsAndRatiosDoNotWrap) {
+    CContainerUI container;
+    CControlUI* child = Child(L"float=\"1e300,-1e300,nan,0.5\" pos=\"2000000000,0,2147483647,100\"");
+    container.AddItem(child);
+    container.SetPosition({10, 100, 210, 200}, false);
+    const RECT r = child->GetPosition();
+    EXPECT_GT(r.left, 0) << Text(r);
+    EXPECT_LE(r.left, r.right) << Text(r);
+}
+
 TEST(FloatingChildren, AlignBitsAndRatios) {
     struct Case {
         const wchar_t* attributes;

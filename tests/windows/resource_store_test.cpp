@@ -128,6 +128,8 @@ TEST(SkinImageTable, ResourcesNeedNumericNames) {
     EXPECT_EQ(image->resourceType, L"SKINIMG");
     EXPECT_EQ(PixelAt(image, 1, 1), 0xFF0000FFu);
     EXPECT_EQ(manager.AddSkinImage(L"109", L"SKINIMG", 0, false), nullptr);
+    // 65644 is 108 + 65536: a number beyond 16 bits names a resource and does not wrap to 108.
+    EXPECT_EQ(manager.AddSkinImage(L"65644", L"SKINIMG", 0, false), nullptr);
 }
 
 TEST(SkinImageTable, ReplacesFindsAndSharesImages) {

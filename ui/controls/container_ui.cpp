@@ -2,9 +2,12 @@
 // children, attributes, painting with clips, hit testing and event routing.
 #include "ui/controls/container_ui.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
 #include <initializer_list>
+#include <limits>
 
 #include "support/platform.h"
 #include "ui/controls/attribute_table.h"
@@ -212,28 +215,42 @@ void CContainerUI::SetPosition(RECT rect, bool invalidate) {
     }
 }
 
+namespace {
+
+// `ratio` of `size`, truncated; within the int range whatever the markup said (NaN gives 0).
+int64_t Share(int size, double ratio) {
+    const double share = std::trunc(size * ratio);
+    if (std::isnan(share)) return 0;
+    return static_cast<int64_t>(
+        std::clamp<double>(share, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+RECT RectFrom(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    return RECT{ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
+}
+
+}  // namespace
+
 void CContainerUI::PlaceFloatingChild(int index) {
     CControlUI* child = ItemAt(index);
     if (child == nullptr || !child->IsVisible() || !child->IsFloat()) return;
-    const int width = Width(item_), height = Height(item_);
+    const int64_t width = Width(item_), height = Height(item_);
     const SIZE offset = child->GetFixedOffset();
-    const int w = child->GetFixedWidth(), h = child->GetFixedHeight();
+    const int64_t w = child->GetFixedWidth(), h = child->GetFixedHeight();
     const UINT align = child->GetFloatAlign();
-    RECT rect;
     if (align != 0) {
-        const int x = (align & DT_CENTER) ? (width - w) / 2 : (align & DT_RIGHT) ? width - w : offset.cx;
-        const int y = (align & DT_VCENTER) ? (height - h) / 2 : (align & DT_BOTTOM) ? height - h : offset.cy;
-        rect = {item_.left + x, item_.top + y, item_.left + x + w, item_.top + y + h};
-    } else {
-        const TFloatRatios ratios = child->GetFloatRatios();
-        const LONG bx = offset.cx >= 0 ? item_.left : item_.right;
-        const LONG by = offset.cy >= 0 ? item_.top : item_.bottom;
-        rect.left = bx + offset.cx + static_cast<LONG>(std::trunc(width * ratios.left));
-        rect.right = bx + offset.cx + static_cast<LONG>(std::trunc(width * ratios.right)) + w;
-        rect.top = by + offset.cy + static_cast<LONG>(std::trunc(height * ratios.top));
-        rect.bottom = by + offset.cy + static_cast<LONG>(std::trunc(height * ratios.bottom)) + h;
+        const int64_t x = (align & DT_CENTER) ? (width - w) / 2 : (align & DT_RIGHT) ? width - w : offset.cx;
+        const int64_t y = (align & DT_VCENTER) ? (height - h) / 2 : (align & DT_BOTTOM) ? height - h : offset.cy;
+        child->SetPosition(RectFrom(item_.left + x, item_.top + y, item_.left + x + w, item_.top + y + h), false);
+        return;
     }
-    child->SetPosition(rect, false);
+    const TFloatRatios ratios = child->GetFloatRatios();
+    const int64_t bx = int64_t{offset.cx >= 0 ? item_.left : item_.right} + offset.cx;
+    const int64_t by = int64_t{offset.cy >= 0 ? item_.top : item_.bottom} + offset.cy;
+    child->SetPosition(
+        RectFrom(bx + Share(Width(item_), ratios.left), by + Share(Height(item_), ratios.top),
+                 bx + Share(Width(item_), ratios.right) + w, by + Share(Height(item_), ratios.bottom) + h),
+        false);
 }
 
 void CContainerUI::MoveBy(int dx, int dy, bool invalidate) {

@@ -147,11 +147,11 @@ void CContainerUI::UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement)
 
 void CContainerUI::UpdateScrollBars(RECT rect, int requiredWidth, int requiredHeight) {
     if (horizontalBar_ != nullptr) {
-        UpdateOneBar(horizontalBar_.get(), requiredWidth - Width(rect),
+        UpdateOneBar(horizontalBar_.get(), ClampToInt(int64_t{requiredWidth} - Width(rect)),
                      {rect.left, rect.bottom, rect.right, rect.bottom + horizontalBar_->GetFixedHeight()});
     }
     if (verticalBar_ != nullptr) {
-        UpdateOneBar(verticalBar_.get(), requiredHeight - Height(rect),
+        UpdateOneBar(verticalBar_.get(), ClampToInt(int64_t{requiredHeight} - Height(rect)),
                      {rect.right, rect.top, rect.right + verticalBar_->GetFixedWidth(), rect.bottom});
     }
 }

@@ -8,6 +8,7 @@
 #include "ui/controls/control_ui.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 
 namespace Tovik {
 namespace {
@@ -54,8 +55,8 @@ UINT ParseFloatAlign(UINT align, const wchar_t* value) {
 void ApplyPos(CControlUI& control, const wchar_t* value) {
     const RECT r = ParseRect(value);
     control.SetFixedOffset(SIZE{r.left >= 0 ? r.left : r.right, r.top >= 0 ? r.top : r.bottom});
-    control.SetFixedWidth(std::labs(r.right - r.left));
-    control.SetFixedHeight(std::labs(r.bottom - r.top));
+    control.SetFixedWidth(ClampToInt(std::llabs(int64_t{r.right} - r.left)));
+    control.SetFixedHeight(ClampToInt(std::llabs(int64_t{r.bottom} - r.top)));
 }
 
 // "float": four ratios float the control with them; otherwise a boolean.

@@ -4,19 +4,22 @@
 #include <cstdlib>
 #include <limits>
 
+#include "ui/core/rect_math.h"
+
 namespace Tovik {
 namespace {
 
-// Rectangles scale through their width, height, left and top, each on its own.
+// Rectangles scale through their width, height, left and top, each on its own (in the int range,
+// whatever the markup said).
 template <typename Convert>
 RECT ConvertRect(const RECT& rect, Convert convert) {
-    const int width = convert(rect.right - rect.left);
-    const int height = convert(rect.bottom - rect.top);
+    const int width = convert(Width(rect));
+    const int height = convert(Height(rect));
     RECT result;
     result.left = convert(rect.left);
     result.top = convert(rect.top);
-    result.right = result.left + width;
-    result.bottom = result.top + height;
+    result.right = ClampToInt(int64_t{result.left} + width);
+    result.bottom = ClampToInt(int64_t{result.top} + height);
     return result;
 }
 

@@ -95,8 +95,10 @@ TSkinImage* CPaintManagerUI::AddSkinImage(const wchar_t* name, const wchar_t* ty
     TSkinImage* image = nullptr;
     if (type != nullptr && *type != 0) {
         if (name[0] < L'0' || name[0] > L'9') return nullptr;
-        image = CSkinRender::LoadSkinImage(nullptr, static_cast<unsigned>(std::wcstoul(name, nullptr, 10)), type,
-                                           colourKey, module);
+        // A resource id has 16 bits: a larger number is the resource's name, not an id that wraps.
+        const unsigned long id = std::wcstoul(name, nullptr, 10);
+        image = id <= 0xFFFF ? CSkinRender::LoadSkinImage(nullptr, static_cast<unsigned>(id), type, colourKey, module)
+                             : CSkinRender::LoadSkinImage(name, 0, type, colourKey, module);
         if (image != nullptr) image->resourceType = type;
     } else {
         const wchar_t* mapped = CResourceCatalogUI::Instance().TranslateImageName(name);

@@ -3,13 +3,22 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "support/platform.h"
 
 namespace Tovik {
 
-inline int Width(const RECT& r) { return r.right - r.left; }
-inline int Height(const RECT& r) { return r.bottom - r.top; }
+// Geometry from markup can be any int: differences and sums of such values are made in 64 bits
+// and brought back into the int range, never wrapped.
+inline int ClampToInt(int64_t value) {
+    return static_cast<int>(
+        std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+inline int Width(const RECT& r) { return ClampToInt(int64_t{r.right} - r.left); }
+inline int Height(const RECT& r) { return ClampToInt(int64_t{r.bottom} - r.top); }
 
 // `low` wins when the limits cross.
 inline int Clamp(int value, int low, int high) { return std::max(low, std::min(value, high)); }
@@ -28,7 +37,8 @@ inline bool IsZeroRect(const RECT& r) { return r.left == 0 && r.top == 0 && r.ri
 
 // `r` less four margins.
 inline RECT Inset(const RECT& r, const RECT& margins) {
-    return RECT{r.left + margins.left, r.top + margins.top, r.right - margins.right, r.bottom - margins.bottom};
+    return RECT{ClampToInt(int64_t{r.left} + margins.left), ClampToInt(int64_t{r.top} + margins.top),
+                ClampToInt(int64_t{r.right} - margins.right), ClampToInt(int64_t{r.bottom} - margins.bottom)};
 }
 
 }  // namespace Tovik

@@ -57,8 +57,9 @@ private:
 class CSkinRender {
 public:
     // ---- Images ----
-    // With a resource type, `resourceId` of that type in `module` (the resource module when
-    // null); otherwise the skin file `name`. Null when the bytes cannot be had or decoded.
+    // With a resource type, the resource `name` of that type in `module` (the resource module when
+    // null), or `resourceId` when there is no name; otherwise the skin file `name`. Null when the
+    // bytes cannot be had or decoded.
     static TSkinImage* LoadSkinImage(const wchar_t* name, unsigned resourceId, const wchar_t* type, DWORD colourKey,
                                      HINSTANCE module);
     static TSkinImage* DecodeSkinImage(const std::vector<unsigned char>& bytes, DWORD colourKey);

@@ -26,11 +26,12 @@ struct StbFree {
     void operator()(unsigned char* pixels) const { stbi_image_free(pixels); }
 };
 
-std::vector<unsigned char> ResourceBytes(unsigned id, const wchar_t* type, HINSTANCE module) {
+// `resource` is a name, or an id made by MAKEINTRESOURCEW.
+std::vector<unsigned char> ResourceBytes(const wchar_t* resource, const wchar_t* type, HINSTANCE module) {
     if (module == nullptr) module = CPaintManagerUI::GetResourceModule();
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), type);
-    HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-    const DWORD size = resource != nullptr ? SizeofResource(module, resource) : 0;
+    HRSRC found = FindResourceW(module, resource, type);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
     const auto* data = loaded != nullptr ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
     if (data == nullptr || size == 0) return {};
     return std::vector<unsigned char>(data, data + size);
@@ -40,9 +41,9 @@ std::vector<unsigned char> ResourceBytes(unsigned id, const wchar_t* type, HINST
 
 TSkinImage* CSkinRender::LoadSkinImage(const wchar_t* name, unsigned resourceId, const wchar_t* type, DWORD colourKey,
                                        HINSTANCE module) {
-    const bool fromResource = type != nullptr && *type != 0;
-    return DecodeSkinImage(
-        fromResource ? ResourceBytes(resourceId, type, module) : CPaintManagerUI::LoadSkinBytes(name), colourKey);
+    if (type == nullptr || *type == 0) return DecodeSkinImage(CPaintManagerUI::LoadSkinBytes(name), colourKey);
+    const wchar_t* resource = name != nullptr ? name : MAKEINTRESOURCEW(resourceId);
+    return DecodeSkinImage(ResourceBytes(resource, type, module), colourKey);
 }
 
 TSkinImage* CSkinRender::DecodeSkinImage(const std::vector<unsigned char>& bytes, DWORD colourKey) {
