@@ -18,12 +18,23 @@ namespace {
 
 constexpr size_t kMaxDirectoryPath = 256;
 
+DriveTypeFunction g_driveType = GetDriveTypeW;
+
 }  // namespace
 
+DriveTypeFunction SetDriveTypeFunction(DriveTypeFunction function) {
+    const DriveTypeFunction previous = g_driveType;
+    g_driveType = function != nullptr ? function : GetDriveTypeW;
+    return previous;
+}
+
+// A temporary folder that cannot be read, or does not fit, gives no path at all (a bare
+// "{GUID}\" would be relative to the current directory).
 int MakeTempFolderPath(wchar_t* out) {
     if (out == nullptr) return 0;
     wchar_t tempFolder[kTempFolderPathCapacity] = {};
-    GetTempPathW(kTempFolderPathCapacity, tempFolder);
+    const DWORD tempLength = GetTempPathW(kTempFolderPathCapacity, tempFolder);
+    if (tempLength == 0 || tempLength >= kTempFolderPathCapacity) return 0;
     GUID guid;
     if (FAILED(CoCreateGuid(&guid))) return 0;
     wchar_t path[2 * kTempFolderPathCapacity];
@@ -58,7 +69,7 @@ bool ListFixedDisks(FixedDiskList& list) {
     constexpr int kSlots = sizeof list.letters / sizeof list.letters[0];
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         const wchar_t root[] = {letter, L':', 0};
-        if (GetDriveTypeW(root) == DRIVE_FIXED && list.count >= 0 && list.count < kSlots) {
+        if (g_driveType(root) == DRIVE_FIXED && list.count >= 0 && list.count < kSlots) {
             list.letters[list.count++] = letter;
         }
     }

@@ -14,7 +14,8 @@ struct FixedDiskList {
 };
 
 // Fills `out` (kTempFolderPathCapacity characters) with "<temp folder>{GUID}\"; the folder is
-// not created. 1 when filled, 0 otherwise (`out` unchanged).
+// not created. 1 when filled, 0 otherwise (`out` unchanged), also when the temporary folder
+// cannot be read or the path would not fit.
 int MakeTempFolderPath(wchar_t* out);
 
 // Creates every missing directory of the prefixes of `path` (ANSI) that end with a separator, so
@@ -27,6 +28,11 @@ std::string ToAnsi(const wchar_t* text);
 // Appends the letters of the fixed drives, A to Z, after those already in `list`, as far as its
 // 32 slots go.
 bool ListFixedDisks(FixedDiskList& list);
+
+// The drive type query ListFixedDisks asks (GetDriveTypeW unless set, as tests do); returns the
+// one it replaces. Null restores GetDriveTypeW.
+using DriveTypeFunction = unsigned(__stdcall*)(const wchar_t* root);
+DriveTypeFunction SetDriveTypeFunction(DriveTypeFunction function);
 
 // 1 while a process whose image is named exactly "360tray.exe" runs, else 0.
 int Is360TrayRunning();

@@ -73,6 +73,19 @@ TEST(MakeTempFolderPath, GivesAFreshGuidFolderUnderTheTemporaryFolder) {
     EXPECT_EQ(MakeTempFolderPath(nullptr), 0);
 }
 
+// A temporary folder too long for the path gives no path, not a relative "{GUID}\".
+TEST(MakeTempFolderPath, FailsWhenTheTemporaryFolderDoesNotFit) {
+    wchar_t saved[2048] = {};
+    const DWORD savedLength = GetEnvironmentVariableW(L"TMP", saved, 2048);
+    const std::wstring longFolder = L"C:\\" + std::wstring(300, L'a') + L"\\";
+    SetEnvironmentVariableW(L"TMP", longFolder.c_str());
+    wchar_t path[kTempFolderPathCapacity] = L"unchanged";
+    const int result = MakeTempFolderPath(path);
+    SetEnvironmentVariableW(L"TMP", savedLength > 0 ? saved : nullptr);
+    EXPECT_EQ(result, 0);
+    EXPECT_STREQ(path, L"unchanged");
+}
+
 TEST(CreateDirectories, CreatesExactlyThePrefixesEndingWithASeparator) {
     ScratchFolder scratch;
     const std::string root = scratch.path();
@@ -138,6 +151,29 @@ TEST(ListFixedDisks, AppendsTheFixedDrivesAfterStoredLetters) {
     list.count = 1;
     EXPECT_TRUE(ListFixedDisks(list));
     EXPECT_EQ(std::wstring(list.letters, list.count), expected);
+}
+
+// Every kind of drive through the seam: only fixed drives are listed.
+UINT __stdcall DriveOfEveryKind(const wchar_t* root) {
+    switch (root[0]) {
+    case L'A': return DRIVE_REMOVABLE;
+    case L'B': return DRIVE_NO_ROOT_DIR;
+    case L'C': return DRIVE_FIXED;
+    case L'D': return DRIVE_CDROM;
+    case L'E': return DRIVE_REMOTE;
+    case L'F': return DRIVE_RAMDISK;
+    case L'G': return DRIVE_UNKNOWN;
+    case L'H': return DRIVE_FIXED;
+    default: return DRIVE_NO_ROOT_DIR;
+    }
+}
+
+TEST(ListFixedDisks, ListsOnlyFixedDrives) {
+    const DriveTypeFunction previous = SetDriveTypeFunction(DriveOfEveryKind);
+    FixedDiskList list = {};
+    EXPECT_TRUE(ListFixedDisks(list));
+    SetDriveTypeFunction(previous);
+    EXPECT_EQ(std::wstring(list.letters, list.count), L"CH");
 }
 
 TEST(ListFixedDisks, NeverWritesPastTheList) {
