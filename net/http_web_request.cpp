@@ -34,11 +34,18 @@ void HttpWebRequest::SetUrl(const wchar_t* url) {
 
 bool HttpWebRequest::DownloadToFile(const wchar_t* path, int timeoutSeconds, int keepLimit) {
     ClearError();
+    // Nothing of this attempt's settings outlives it, whichever way it ends.
+    if (path == nullptr) {
+        SetInvalidParameter("path");
+        helper_->Reset(false);
+        return false;
+    }
     context_->mode = HWRContext::kModeFile;
     FILE* file = Platform::OpenFile(path, L"wb");
     if (file == nullptr) {
         const int error = errno;
         SetError(error, L"%d-%ls", error, Platform::ErrorText(error).c_str());
+        helper_->Reset(false);
         return false;
     }
     context_->outputFile = file;

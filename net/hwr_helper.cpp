@@ -13,7 +13,15 @@ namespace {
 
 constexpr wchar_t kGenericFailure[] = L"http request failed";
 
+long g_stallWindow = HWRHelper::kStallSeconds;
+
 }  // namespace
+
+long HWRHelper::SetStallWindow(long seconds) {
+    const long previous = g_stallWindow;
+    g_stallWindow = seconds;
+    return previous;
+}
 
 HWRHelper::HWRHelper(HttpWebRequest* owner, HWRContext* context) : owner_(owner), context_(context) {}
 
@@ -46,9 +54,13 @@ bool HWRHelper::Prepare() {
     return true;
 }
 
+// The request's settings are reset on every path, so none outlives the attempt.
 bool HWRHelper::Perform() {
     ClearError();
-    if (!Prepare()) return false;
+    if (!Prepare()) {
+        Reset(false);
+        return false;
+    }
     CURL* handle = context_->handle;
 
     CurlSetPointer(handle, CURLOPT_HTTPHEADER, nullptr);
@@ -58,8 +70,13 @@ bool HWRHelper::Perform() {
         CurlSetXferInfoFunction(handle, &TransferProgressCallback);
     }
     const std::string url = Platform::ToNarrowString(Platform::CodePage::Utf8, context_->url);
+    CurlSetLong(handle, CURLOPT_BUFFERSIZE, kReceiveBufferSize);
     CurlSetPointer(handle, CURLOPT_URL, url.c_str());
     if (context_->timeout >= 0) CurlSetLong(handle, CURLOPT_TIMEOUT, context_->timeout);
+    if (context_->timeout == 0) {
+        CurlSetLong(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        CurlSetLong(handle, CURLOPT_LOW_SPEED_TIME, g_stallWindow);
+    }
     context_->bodyBuffer.ZeroFill();
     CurlSetWriteFunction(handle, &WriteBodyCallback);
     CurlSetPointer(handle, CURLOPT_WRITEDATA, context_);

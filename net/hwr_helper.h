@@ -19,6 +19,12 @@ class HttpWebRequest;
 class HWRHelper : public Pattern::IError {
 public:
     static constexpr int kHandleCreationFailed = 65;
+    // libcurl's receive buffer: fewer, larger reads than its 16 KiB default; nothing on the wire
+    // changes.
+    static constexpr long kReceiveBufferSize = 256 * 1024;
+    // A transfer without a time limit fails (28) once it receives less than one byte a second for
+    // this many seconds, instead of hanging on a server that stopped sending.
+    static constexpr long kStallSeconds = 60;
 
     HWRHelper(HttpWebRequest* owner, HWRContext* context);
     HWRHelper(const HWRHelper&) = delete;
@@ -37,6 +43,9 @@ public:
     static std::wstring CurlErrorText(int curlCode);
     // "<status> <text>", with "http request failed" for a status the table does not know.
     static std::wstring HttpStatusText(int status);
+
+    // Tests shorten the stall window; returns the one it replaces.
+    static long SetStallWindow(long seconds);
 
     static size_t WriteBodyCallback(char* data, size_t size, size_t count, void* context);
     static int TransferProgressCallback(void* context, curl_off_t downloadTotal, curl_off_t downloadNow,

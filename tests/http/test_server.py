@@ -9,6 +9,7 @@ free port and answers per path:
   /slow/N           200, Content-Length N, sent in ten pieces 50 ms apart
   /cut/N            200, Content-Length N, half of the body, then the connection closes
   /late-headers/MS  the headers after MS milliseconds, then a 10-byte body
+  /stall/N          200, Content-Length N, 10 bytes, then nothing for 30 s (the connection open)
 
 Commands:
   serve --port-file F   run in the foreground; F receives the port once listening
@@ -106,6 +107,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(b"".join(pattern(length // 2)))
         self.wfile.flush()
         self.close_connection = True
+
+    def route_stall(self, length):
+        self.start_body(length)
+        self.wfile.write(b"".join(pattern(10)))
+        self.wfile.flush()
+        time.sleep(30)
 
     def route_late_headers(self, milliseconds):
         time.sleep(milliseconds / 1000)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -165,9 +166,14 @@ TEST_F(HttpWebRequestTest, OptionsAreSetInTheirFixedOrderAndNoOthers) {
     CurlRecorder recorder;
     request.SetProgressCallback(&RecordProgress, &progress);
     ASSERT_TRUE(Download("/bytes/10", 0));
-    EXPECT_EQ(recorder.Options(), (std::vector<CURLoption>{CURLOPT_HTTPHEADER, CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA,
-                                                           CURLOPT_XFERINFOFUNCTION, CURLOPT_URL, CURLOPT_TIMEOUT,
-                                                           CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA}));
+    EXPECT_EQ(
+        recorder.Options(),
+        (std::vector<CURLoption>{CURLOPT_HTTPHEADER, CURLOPT_NOPROGRESS, CURLOPT_XFERINFODATA, CURLOPT_XFERINFOFUNCTION,
+                                 CURLOPT_BUFFERSIZE, CURLOPT_URL, CURLOPT_TIMEOUT, CURLOPT_LOW_SPEED_LIMIT,
+                                 CURLOPT_LOW_SPEED_TIME, CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA}));
+    EXPECT_EQ(recorder.FindOption(CURLOPT_BUFFERSIZE)->value, System::Net::HWRHelper::kReceiveBufferSize);
+    EXPECT_EQ(recorder.FindOption(CURLOPT_LOW_SPEED_LIMIT)->value, 1);
+    EXPECT_EQ(recorder.FindOption(CURLOPT_LOW_SPEED_TIME)->value, System::Net::HWRHelper::kStallSeconds);
     EXPECT_EQ(recorder.FindOption(CURLOPT_HTTPHEADER)->value, 0);
     EXPECT_EQ(recorder.FindOption(CURLOPT_NOPROGRESS)->value, 0);
     EXPECT_EQ(recorder.FindOption(CURLOPT_URL)->text,
@@ -184,9 +190,51 @@ TEST_F(HttpWebRequestTest, TimeoutIs60WhenNegativeAndStaysSetWhenZero) {
         ASSERT_TRUE(Download("/bytes/10", c.timeout));
         ASSERT_NE(recorder.FindOption(CURLOPT_TIMEOUT), nullptr) << c.timeout;
         EXPECT_EQ(recorder.FindOption(CURLOPT_TIMEOUT)->value, c.expected);
-        EXPECT_EQ(recorder.Options(), (std::vector<CURLoption>{CURLOPT_HTTPHEADER, CURLOPT_URL, CURLOPT_TIMEOUT,
-                                                               CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA}));
+        // Only a transfer without a time limit gets the stall limit.
+        std::vector<CURLoption> expected = {CURLOPT_HTTPHEADER, CURLOPT_BUFFERSIZE, CURLOPT_URL, CURLOPT_TIMEOUT};
+        if (c.expected == 0) expected.insert(expected.end(), {CURLOPT_LOW_SPEED_LIMIT, CURLOPT_LOW_SPEED_TIME});
+        expected.insert(expected.end(), {CURLOPT_WRITEFUNCTION, CURLOPT_WRITEDATA});
+        EXPECT_EQ(recorder.Options(), expected) << c.timeout;
     }
+}
+
+// A server that stops sending fails a transfer without a time limit with libcurl's timeout code
+// once the stall window passes (shortened here from its 60 s).
+TEST_F(HttpWebRequestTest, AStalledTransferWithoutATimeLimitFailsWith28) {
+    const long previous = System::Net::HWRHelper::SetStallWindow(2);
+    const auto start = std::chrono::steady_clock::now();
+    const bool downloaded = Download("/stall/1000", 0);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    System::Net::HWRHelper::SetStallWindow(previous);
+    EXPECT_FALSE(downloaded);
+    EXPECT_EQ(request.GetErrorCode(), CURLE_OPERATION_TIMEDOUT);
+    EXPECT_EQ(request.GetErrorMessage(), System::Net::HWRHelper::CurlErrorText(CURLE_OPERATION_TIMEDOUT));
+    EXPECT_LT(elapsed, std::chrono::seconds(20));
+}
+
+// Every way a download ends forgets the attempt's settings: a later download reports no progress
+// to a callback given for an attempt that failed early.
+TEST_F(HttpWebRequestTest, AnEarlyFailureForgetsTheCallbackToo) {
+    Progress progress;
+    const std::wstring url = TestHttp::Url("/bytes/300000");
+    request.SetProgressCallback(&RecordProgress, &progress);
+    request.SetUrl(L"");
+    EXPECT_FALSE(request.DownloadToFile(target.wstring().c_str(), 0, 1024));
+    EXPECT_EQ(request.GetErrorCode(), 87);
+    request.SetProgressCallback(&RecordProgress, &progress);
+    EXPECT_FALSE(request.DownloadToFile(nullptr, 0, 1024));
+    request.SetUrl(url.c_str());
+    ASSERT_TRUE(request.DownloadToFile(target.wstring().c_str(), 0, 1024));
+    EXPECT_TRUE(progress.reports.empty());
+}
+
+TEST_F(HttpWebRequestTest, ANullPathFailsWith87AndOpensNothing) {
+    CurlRecorder recorder;
+    request.SetUrl(TestHttp::Url("/bytes/10").c_str());
+    EXPECT_FALSE(request.DownloadToFile(nullptr, 0, 1024));
+    EXPECT_EQ(request.GetErrorCode(), 87);
+    EXPECT_EQ(request.GetErrorMessage(), L"invalid parameter 'path'");
+    EXPECT_TRUE(recorder.Options().empty());
 }
 
 TEST(HttpWebRequestHandle, EveryDownloadUsesAFreshHandleClosedAtItsEnd) {
