@@ -140,6 +140,27 @@ TEST_F(SkinRenderTest, FadeBlendsAndFullOpacityCopies) {
     EXPECT_TRUE(Near(canvas.Pixel(45, 5), 0xFFFF7F7F)) << std::hex << canvas.Pixel(45, 5);
 }
 
+// An image without the alpha flag is copied byte for byte, even where its pixels carry an alpha
+// below 255: over green, a copy leaves the raw blue, a blend would let the green through.
+TEST(SkinRenderCopy, WithoutTheAlphaFlagPixelsAreCopiedNotBlended) {
+    void* bits = nullptr;
+    const ScopedGdiObject<HBITMAP> bitmap(CreateTopDownDib(4, 4, &bits));
+    ASSERT_NE(bits, nullptr);
+    for (int i = 0; i < 16; ++i) static_cast<uint32_t*>(bits)[i] = 0x80000080;  // A 0x80, blue 0x80
+    struct Case {
+        const char* what;
+        RECT target;
+    };
+    const Case cases[] = {{"at its own size", {0, 0, 4, 4}}, {"stretched", {0, 0, 12, 12}}};
+    for (const Case& c : cases) {
+        Canvas canvas(16, 16, 0xFF00FF00);
+        CSkinRender::DrawBitmap(canvas.dc(), bitmap.get(), c.target, {0, 0, 16, 16}, {0, 0, 4, 4}, {}, false, 255,
+                                false, false, false);
+        EXPECT_EQ(canvas.Pixel(2, 2), 0xFF000080u) << c.what << std::hex << " " << canvas.Pixel(2, 2);
+        EXPECT_EQ(canvas.Pixel(14, 14), 0xFF00FF00u) << c.what;
+    }
+}
+
 TEST_F(SkinRenderTest, XTilingRepeatsTheTileAndCutsTheLastOne) {
     ASSERT_TRUE(Draw({0, 0, 25, 8}, L"file='tile.png' xtiled='true'"));
     const uint32_t expected[25] = {kRed,   kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen,
