@@ -65,6 +65,16 @@ TEST(ContainerItems, OwnedChildrenAreDeletedNowOrLater) {
 
 CControlUI* Accept(CControlUI* control, void*) { return control; }
 
+// `count` rows of a fixed height (and width, when not 0), owned by the list.
+void AddRows(CContainerUI& list, int count, int height, int width) {
+    for (int i = 0; i < count; ++i) {
+        auto* row = new CControlUI;
+        row->SetFixedHeight(height);
+        if (width != 0) row->SetFixedWidth(width);
+        list.AddItem(row);
+    }
+}
+
 TEST(ContainerSearch, HitTestingOrderAndFlags) {
     CContainerUI container;
     auto* under = new CControlUI;
@@ -125,12 +135,7 @@ TEST(ContainerGeometry, TheContentRectangleFollowsTheScrollPosition) {
     CVerticalLayoutUI list;
     list.SetAttribute(L"vscrollbar", L"true");
     list.SetAttribute(L"hscrollbar", L"true");
-    for (int i = 0; i < 10; ++i) {
-        auto* row = new CControlUI;
-        row->SetFixedHeight(30);
-        row->SetFixedWidth(150);
-        list.AddItem(row);
-    }
+    AddRows(list, 10, 30, 150);
     list.SetPosition({0, 0, 100, 100}, false);
     CScrollBarUI* vertical = list.GetVScrollBar();
     CScrollBarUI* horizontal = list.GetHScrollBar();
@@ -166,11 +171,7 @@ TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
     CVerticalLayoutUI list;
     list.SetAttribute(L"vscrollbar", L"true");
     list.SetAttribute(L"scrollstepsize", L"5");
-    for (int i = 0; i < 10; ++i) {
-        auto* row = new CControlUI;
-        row->SetFixedHeight(30);
-        list.AddItem(row);
-    }
+    AddRows(list, 10, 30, 0);
     list.SetPosition({0, 0, 100, 100}, false);
     CScrollBarUI* bar = list.GetVScrollBar();
     ASSERT_TRUE(bar->IsVisible());
