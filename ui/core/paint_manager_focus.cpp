@@ -6,7 +6,7 @@
 namespace Tovik {
 namespace {
 
-void SendEvent(CControlUI* to, int type, CControlUI* sender, POINT mouse) {
+void SendFocusEvent(CControlUI* to, int type, CControlUI* sender, POINT mouse) {
     TInputEventUI event;
     event.type = type;
     event.sender = sender;
@@ -43,7 +43,7 @@ void CPaintManagerUI::SetFocusControl(CControlUI* control) {
     if (control == focus_) return;
     if (focus_ != nullptr) {
         CControlUI* old = focus_;
-        SendEvent(old, EventKillFocus, control, lastMouse_);
+        SendFocusEvent(old, EventKillFocus, control, lastMouse_);
         SendNotify(old, L"killfocus");
         focus_ = nullptr;
     }
@@ -51,7 +51,7 @@ void CPaintManagerUI::SetFocusControl(CControlUI* control) {
         return;
     }
     focus_ = control;
-    SendEvent(control, EventSetFocus, control, lastMouse_);
+    SendFocusEvent(control, EventSetFocus, control, lastMouse_);
     SendNotify(control, L"setfocus");
 }
 

@@ -18,10 +18,26 @@ bool CPaintManagerUI::SetControlTimer(CControlUI* control, UINT id, UINT elapse)
         timer->killed = false;
         return true;
     }
-    timerCounter_ = (timerCounter_ + 1) % kTimerIdCycle;
-    if (SetTimer(window_, timerCounter_, elapse, nullptr) == 0) return false;
-    timers_.Add(new Timer{control, id, window_, timerCounter_, false});
+    UINT windowId = 0;
+    if (!NextFreeTimerId(windowId) || SetTimer(window_, windowId, elapse, nullptr) == 0) return false;
+    timers_.Add(new Timer{control, id, window_, windowId, false});
     return true;
+}
+
+// The next id of the cycle that no record of this window holds (killed records keep theirs for a
+// restart); none when all are held, as a second SetTimer with a held id would take over its timer.
+bool CPaintManagerUI::NextFreeTimerId(UINT& windowId) {
+    for (UINT tried = 0; tried < kTimerIdCycle; ++tried) {
+        timerCounter_ = (timerCounter_ + 1) % kTimerIdCycle;
+        bool held = false;
+        for (int i = 0; i < timers_.GetSize() && !held; ++i) {
+            held = timers_.At(i)->window == window_ && timers_.At(i)->windowId == timerCounter_;
+        }
+        if (held) continue;
+        windowId = timerCounter_;
+        return true;
+    }
+    return false;
 }
 
 bool CPaintManagerUI::KillControlTimer(CControlUI* control, UINT id) {

@@ -6,6 +6,9 @@
 //   paint_manager_settings.cpp   process-wide settings (module, path, archive) and skin files
 //   paint_manager_focus.cpp      focus and tab order
 //   paint_manager_timers.cpp     control timers and option groups
+//   paint_manager_messages.cpp   window messages turned into control events
+//   paint_manager_loop.cpp       the message loop, the process-wide manager list, pre-processing,
+//                                accelerators and filters
 #pragma once
 
 #include <windows.h>
@@ -113,8 +116,10 @@ public:
     bool AddNotifier(INotifyUI* notifier);
     bool RemoveNotifier(INotifyUI* notifier);
     // Synchronous: the sender's NotifySubscribers, then every notifier in registration order.
-    void SendNotify(TNotifyMsgUI& msg);
-    void SendNotify(CControlUI* sender, const wchar_t* type, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Asynchronous: queued and delivered the same way from the cleanup message.
+    void SendNotify(TNotifyMsgUI& msg, bool async = false);
+    void SendNotify(CControlUI* sender, const wchar_t* type, WPARAM wParam = 0, LPARAM lParam = 0, bool async = false);
+    int GetQueuedNotificationCount() const { return asyncNotifications_.GetSize(); }
     // Drops every reference to a control that is going away.
     void ForgetControl(CControlUI* control);
     // Attaches a subtree (initialising it) and registers its named controls; a later control
@@ -129,7 +134,13 @@ public:
     bool AddPostPaint(CControlUI* control);
     bool RemovePostPaint(CControlUI* control);
     int GetPostPaintCount() const { return postPaint_.GetSize(); }
-    CControlUI* GetRoot() const { return root_; }
+    CControlUI* GetRoot() const { return root_.get(); }
+    // The manager takes the root and deletes it with itself; a root attached before is handed to
+    // DeleteLater. Resets focus, hover, click and key controls and asks for a first layout.
+    bool AttachRoot(CControlUI* root);
+    // The top-most visible control whose rectangle holds `point` (client coordinates); null without
+    // a root.
+    CControlUI* FindControlAt(POINT point) const;
     // Moves the focus to the next (or previous) tab stop of the tree, wrapping around.
     bool MoveTabFocus(bool forward);
 
@@ -145,8 +156,11 @@ public:
     CPtrArrayUI* GetOptionGroup(const wchar_t* name);
     void RemoveOptionGroup(const wchar_t* name, CControlUI* control);
     void RemoveAllOptionGroups();
-    // Clamps `rect` in place and unites it into the update rectangle.
-    void Invalidate(RECT& rect);
+    // Unites `rect`, clamped to start at 0 and never inside out, into the update rectangle and
+    // invalidates it; the caller's rectangle is left as it is.
+    void Invalidate(const RECT& rect);
+    // The whole client area.
+    void Invalidate();
     const RECT& GetUpdateRect() const { return updateRect_; }
     void ClearUpdateRect() { updateRect_ = RECT{}; }
     void MarkLayoutNeeded() { updateNeeded_ = true; }
@@ -156,6 +170,34 @@ public:
     bool UsesVirtualWindows() const { return usesVirtualWindows_; }
     // The process-wide colour shift (hue 180, saturation 100, lightness 100: no change).
     static void GetColorShift(short& hue, short& saturation, short& lightness, bool& use);
+
+    // ---- Mouse capture ----
+    void CaptureMouse();
+    void ReleaseMouse();
+    bool IsMouseCaptured() const { return captured_; }
+
+    // ---- Messages ----
+    // Turns a message of the window into control events; true when handled (`result` set).
+    bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Before dispatching: pre-message filters, Tab focus moves, Alt shortcuts, system keys.
+    bool PreProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool TranslateAccelerators(MSG* msg);
+    // For the thread's loop: the managers' accelerators and pre-processing; true when the message
+    // must not be dispatched.
+    static bool TranslateUIMessage(const MSG* msg);
+    // Until WM_QUIT (or a failing GetMessageW).
+    static void RunMessageLoop();
+    bool AddPreMessageFilter(IMessageFilterUI* filter);
+    bool RemovePreMessageFilter(IMessageFilterUI* filter);
+    bool AddMessageFilter(IMessageFilterUI* filter);
+    bool RemoveMessageFilter(IMessageFilterUI* filter);
+    bool AddAcceleratorTranslator(ITranslateAccelerator* translator);
+    bool RemoveAcceleratorTranslator(ITranslateAccelerator* translator);
+    // Window attributes "tooltiphovertime" and "noactivate".
+    int GetHoverTime() const { return hoverTime_; }
+    void SetHoverTime(int milliseconds) { hoverTime_ = milliseconds; }
+    bool IsNoActivate() const { return noActivate_; }
+    void SetNoActivate(bool noActivate) { noActivate_ = noActivate; }
 
     // ---- Drawing settings the render engine reads ----
     // Layered windows are drawn with alpha throughout; set by the window painting.
@@ -190,6 +232,30 @@ private:
     static constexpr UINT kFirstTimerCounter = 4096;
     static constexpr UINT kTimerIdCycle = 240;
 
+    // Mouse handling (paint_manager_messages.cpp).
+    bool OnMouseMove(WPARAM wParam, LPARAM lParam);
+    bool OnButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    bool OnMouseLeave();
+    bool OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnTimer(WPARAM wParam, LPARAM lParam);
+    bool OnSetCursor(WPARAM wParam, LPARAM lParam);
+    bool OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnClose();
+    bool FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // A control under the point that belongs to this manager, or null.
+    CControlUI* OwnControlAt(POINT point) const;
+    // The event's mouse point is the last one unless `mouse` is given.
+    void SendEvent(CControlUI* to, int type, WPARAM wParam = 0, LPARAM lParam = 0, WORD keyState = 0, WCHAR keyChar = 0,
+                   const POINT* mouse = nullptr);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool NextFreeTimerId(UINT& windowId);
+    void PostCleanup();
+    void DeliverQueuedNotifications();
+    void Deliver(TNotifyMsgUI& msg);
+    bool ShortcutFocus(WPARAM character);
+
     // The shared default font is made once, from the stock GUI font.
     static void InitSharedDefaultFont();
     ImageTable& ImagesFor(bool shared);
@@ -213,6 +279,7 @@ private:
     static TextTable sharedDefaultAttributes_;
     static TextTable sharedStyles_;
     static TSkinFont sharedDefaultFont_;
+    static CPtrArrayUI managers_;  // every manager with a window, in the order they were attached
 
     // First, so that GDI+ outlives everything drawn or measured with it.
     GdiplusSession gdiplus_;
@@ -231,12 +298,21 @@ private:
     bool updateNeeded_ = false;
     bool usesVirtualWindows_ = false;
     CPtrArrayUI notifiers_;
-    CControlUI* root_ = nullptr;
+    CPtrArrayUI preMessageFilters_;
+    CPtrArrayUI messageFilters_;
+    CPtrArrayUI acceleratorTranslators_;
+    COwningPtrArrayUI<TNotifyMsgUI> asyncNotifications_;
+    bool captured_ = false;
+    bool mouseTracking_ = false;  // a _TrackMouseEvent request is outstanding
+    bool noActivate_ = false;
+    int hoverTime_ = 400;
+    std::unique_ptr<CControlUI> root_;
     CStringMapUI nameMap_;  // borrowed: the tree owns the controls
     COwningPtrArrayUI<CControlUI> delayedCleanup_;
     bool cleanupPosted_ = false;  // one cleanup message at a time
     CPtrArrayUI postPaint_;
     bool focusNeeded_ = false;
+    bool firstLayout_ = true;
     ImageTable images_;
     FontTable fonts_;
     TextTable defaultAttributes_;

@@ -70,6 +70,25 @@ protected:
     ~INotifyUI() = default;
 };
 
+// Sees a window's messages before the paint manager handles them; setting `handled` ends the
+// message's handling with the returned result.
+class IMessageFilterUI {
+public:
+    virtual LRESULT FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) = 0;
+
+protected:
+    ~IMessageFilterUI() = default;
+};
+
+// Translates keyboard accelerators before a message is dispatched; 0 means translated (handled).
+class ITranslateAccelerator {
+public:
+    virtual LRESULT TranslateAccel(MSG* msg) = 0;
+
+protected:
+    ~ITranslateAccelerator() = default;
+};
+
 // Flags of LocateControl.
 enum FindFlags : UINT {
     FindVisible = 0x1,
