@@ -54,7 +54,7 @@ TEST(CDpiScaler, ExtremeRectanglesScaleWithoutOverflow) {
         for (const RECT& rect : rects) {
             const RECT scaled = scaler.Scale(rect);
             const RECT unscaled = scaler.Unscale(rect);
-            if (rect.right < rect.left) continue;  // an inverted rectangle stays inverted
+            if (rect.right < rect.left) continue;                       // an inverted rectangle stays inverted
             EXPECT_GE(int64_t{scaled.right} - scaled.left, -1) << dpi;  // MulDiv gives −1 for what does not fit
             EXPECT_GE(int64_t{unscaled.right} - unscaled.left, -1) << dpi;
         }

@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     const size_t split = text.find('\0');
     const std::wstring image = Platform::ToWideString(Platform::CodePage::Utf8, text.substr(0, split));
-    const std::wstring modifier =
-        split == std::string::npos ? std::wstring()
-                                   : Platform::ToWideString(Platform::CodePage::Utf8, text.substr(split + 1));
+    const std::wstring modifier = split == std::string::npos
+                                      ? std::wstring()
+                                      : Platform::ToWideString(Platform::CodePage::Utf8, text.substr(split + 1));
     TSkinDrawInfo info;
     Tovik::ParseDrawInfo(info, image.c_str(), modifier.c_str(), dpi != 0 ? &scaler : nullptr);
     volatile int64_t sum = int64_t{info.dest.left} + info.dest.right + info.source.top + info.corner.bottom +

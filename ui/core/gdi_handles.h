@@ -1,6 +1,6 @@
 // Small owners for GDI objects and paired calls, so a handle is released on every path: DIB
-// sections, memory and window device contexts, selected objects, any GDI object, private font
-// registrations and the GDI+ session.
+// sections, memory and window device contexts, selected objects, saved DC states, paint scopes,
+// any GDI object, private font registrations and the GDI+ session.
 #pragma once
 
 #include <windows.h>
@@ -9,18 +9,25 @@
 
 namespace Tovik {
 
-// A 32-bit top-down DIB section (the engine's pixel format for images and offscreen drawing);
-// `bits` receives its pixels. Null on failure.
-inline HBITMAP CreateTopDownDib(int width, int height, void** bits) {
+// A 32-bit DIB section; a negative height makes its rows run top-down. `bits` receives its
+// pixels. Null on failure.
+inline HBITMAP CreateDib32(int width, int signedHeight, void** bits) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biHeight = signedHeight;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
+
+// Top-down: the engine's pixel format for decoded images.
+inline HBITMAP CreateTopDownDib(int width, int height, void** bits) { return CreateDib32(width, -height, bits); }
+
+// Bottom-up (a positive height): the window painting's offscreen bitmaps and captures; the pixel
+// at (x, y) is at index (height − 1 − y) × width + x.
+inline HBITMAP CreateBottomUpDib(int width, int height, void** bits) { return CreateDib32(width, height, bits); }
 
 // A memory device context compatible with `compatible` (the screen when null).
 class ScopedMemoryDC {
@@ -49,6 +56,36 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// SaveDC on construction, RestoreDC of that state on destruction.
+class ScopedSaveDC {
+public:
+    explicit ScopedSaveDC(HDC dc) : dc_(dc), state_(SaveDC(dc)) {}
+    ~ScopedSaveDC() {
+        if (state_ != 0) RestoreDC(dc_, state_);
+    }
+    ScopedSaveDC(const ScopedSaveDC&) = delete;
+    ScopedSaveDC& operator=(const ScopedSaveDC&) = delete;
+
+private:
+    HDC dc_;
+    int state_;
+};
+
+// BeginPaint on construction, EndPaint on destruction.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) : window_(window) { BeginPaint(window, &paint_); }
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
 };
 
 // Owns any GDI object (pen, brush, bitmap, region, font) and deletes it.

@@ -88,7 +88,11 @@ bool CPaintManagerUI::FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 bool CPaintManagerUI::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (window_ == nullptr) return false;
     if (FilterMessage(message, wParam, lParam, result)) return true;
+    if (layered_ && OnLayeredFrameMessage(message, wParam, result)) return true;
     switch (message) {
+    case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: OnPrintClient(reinterpret_cast<HDC>(wParam), lParam); return false;
+    case WM_ERASEBKGND: result = 1; return true;
     case kCleanupMessage:
         DeleteDelayed();
         DeliverQueuedNotifications();

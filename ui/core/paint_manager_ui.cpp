@@ -134,7 +134,7 @@ void CPaintManagerUI::DeliverQueuedNotifications() {
 
 // Every reference goes: held controls (and the capture a pressed one holds), timers, the name,
 // every post-paint entry (a splitter deleted mid-drag must not be painted afterwards) and the
-// sender of queued notifications.
+// sender of queued notifications, and its native windows.
 void CPaintManagerUI::ForgetControl(CControlUI* control) {
     if (control == click_ && captured_) ReleaseMouse();
     for (CControlUI** held : {&key_, &hover_, &click_, &focus_}) {
@@ -144,6 +144,11 @@ void CPaintManagerUI::ForgetControl(CControlUI* control) {
     while (RemovePostPaint(control)) {}
     for (int i = 0; i < asyncNotifications_.GetSize(); ++i) {
         if (asyncNotifications_.At(i)->sender == control) asyncNotifications_.At(i)->sender = nullptr;
+    }
+    for (int i = nativeControls_.GetSize() - 1; i >= 0; --i) {
+        if (nativeControls_[i] != control) continue;
+        nativeControls_.Remove(i);
+        nativeWindows_.Remove(i);
     }
     const CStringUI name = control->GetName();
     if (!name.IsEmpty() && nameMap_.Find(name.GetData()) == control) nameMap_.Remove(name.GetData());

@@ -9,6 +9,8 @@
 //   paint_manager_messages.cpp   window messages turned into control events
 //   paint_manager_loop.cpp       the message loop, the process-wide manager list, pre-processing,
 //                                accelerators and filters
+//   paint_manager_paint.cpp      window painting: lazy layout, the offscreen and layered paths,
+//                                "windowinit" and "windowsize", native children, WM_PRINTCLIENT
 #pragma once
 
 #include <windows.h>
@@ -20,6 +22,7 @@
 #include "ui/core/gdi_handles.h"
 #include "ui/core/owning_ptr_array_ui.h"
 #include "ui/core/owning_string_map_ui.h"
+#include "ui/core/paint_surface.h"
 #include "ui/core/ptr_array_ui.h"
 #include "ui/core/resource_zip_ui.h"
 #include "ui/core/skin_draw_info.h"
@@ -199,10 +202,27 @@ public:
     bool IsNoActivate() const { return noActivate_; }
     void SetNoActivate(bool noActivate) { noActivate_ = noActivate; }
 
-    // ---- Drawing settings the render engine reads ----
-    // Layered windows are drawn with alpha throughout; set by the window painting.
+    // ---- Window painting ----
+    // Layered windows (per-pixel alpha, pushed with UpdateLayeredWindow) are drawn with alpha
+    // throughout. Nothing changes without a window, for a child window, or where the system lacks
+    // UpdateLayeredWindow.
     bool IsLayered() const { return layered_; }
-    void SetLayered(bool layered) { layered_ = layered; }
+    void SetLayered(bool layered);
+    BYTE GetLayeredOpacity() const { return layeredOpacity_; }
+    void SetLayeredOpacity(BYTE opacity);
+    // An image attribute string drawn under the layered window: its alpha becomes the window's.
+    void SetLayeredImage(const wchar_t* image);
+    // The system's whole-window transparency (window attributes "opacity", "alpha").
+    void SetOpacity(BYTE opacity);
+    BYTE GetOpacity() const { return opacity_; }
+    // Window attribute "showdirty": a red frame around each repainted area.
+    bool IsShowUpdateRect() const { return showUpdateRect_; }
+    void SetShowUpdateRect(bool show) { showUpdateRect_ = show; }
+    // Native child windows composed into a layered window; removing drops both entries.
+    bool AddNativeWindow(CControlUI* control, HWND window);
+    bool RemoveNativeWindow(HWND window);
+
+    // ---- Drawing settings the render engine reads ----
     // Text through GDI+ instead of GDI (window attribute "gdiplustext").
     bool IsUseGdiplusText() const { return useGdiplusText_; }
     void SetUseGdiplusText(bool use) { useGdiplusText_ = use; }
@@ -250,6 +270,18 @@ private:
     void SendEvent(CControlUI* to, int type, WPARAM wParam = 0, LPARAM lParam = 0, WORD keyState = 0, WCHAR keyChar = 0,
                    const POINT* mouse = nullptr);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Window painting (paint_manager_paint.cpp).
+    enum class LayoutOutcome { kNone, kDone, kStop };
+    bool OnPaint();
+    void OnPrintClient(HDC dc, LPARAM flags);
+    bool OnLayeredFrameMessage(UINT message, WPARAM wParam, LRESULT& result);
+    LayoutOutcome LayOutIfNeeded(const RECT& client);
+    void LayOutPendingControls();
+    void PaintWithoutRoot();
+    void PrepareLayeredPaint(const RECT& client, RECT& paint);
+    void PaintOffscreen(const RECT& client, const RECT& paint);
+    void ComposeNativeWindows(const RECT& paint);
+    void ComposeLayeredAlpha(const RECT& client, const RECT& paint);
     bool NextFreeTimerId(UINT& windowId);
     void PostCleanup();
     void DeliverQueuedNotifications();
@@ -322,6 +354,15 @@ private:
     PrivateFontRegistrations privateFonts_;
     bool useSharedTables_ = false;
     bool layered_ = false;
+    bool layeredChanged_ = false;
+    BYTE layeredOpacity_ = 255;
+    BYTE opacity_ = 255;
+    bool showUpdateRect_ = false;
+    TSkinDrawInfo layeredImage_;
+    std::unique_ptr<CPaintSurface> offscreen_;
+    std::unique_ptr<CPaintSurface> background_;
+    CPtrArrayUI nativeWindows_;   // HWND, in step with nativeControls_
+    CPtrArrayUI nativeControls_;  // CControlUI*
     bool useGdiplusText_ = false;
     int textRenderingHint_ = 0;
     std::unique_ptr<CDpiScaler> dpiScaler_;

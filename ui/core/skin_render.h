@@ -19,6 +19,7 @@
 
 namespace Tovik {
 
+class CControlUI;
 class CPaintManagerUI;
 
 // A clip scope kept on the caller's stack: ending it selects the previous clip (a rectangle region
@@ -93,6 +94,12 @@ public:
     static void DrawTextOnColor(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD textColour,
                                 int font, UINT format, DWORD background);
     static SIZE MeasureText(HDC dc, CPaintManagerUI* manager, const wchar_t* text, int font);
+
+    // ---- Captures: a new 32-bit bottom-up DIB section the caller owns, null without a manager ----
+    // The window's tree (up to `stop`) or one control, painted and cut to `rect`; a tint whose
+    // alpha is not 0 is drawn over the copy.
+    static HBITMAP CaptureWindowBitmap(CPaintManagerUI* manager, const RECT& rect, CControlUI* stop, DWORD tint);
+    static HBITMAP CaptureControlBitmap(CPaintManagerUI* manager, CControlUI* control, const RECT& rect, DWORD tint);
 
     // ---- Clipping ----
     static void ClipToRect(HDC dc, const RECT& rect, CSkinClip& clip);
