@@ -295,4 +295,28 @@ TEST(PaintManagerCleanup, AFailedPostDoesNotBlockTheNextOne) {
     DestroyWindow(next);
 }
 
+// A hover over a control with a tooltip shows the window's tooltip with that text; closing the
+// window destroys it and the manager forgets it.
+TEST_F(MessagesTest, AHoverShowsTheControlsTooltip) {
+    a->SetToolTip(L"Corvana tip");
+    window.Send(WM_MOUSEMOVE, 0, At(10, 10));
+    window.Send(WM_MOUSEHOVER, 0, At(10, 10));
+    EXPECT_EQ(Only(a, {EventMouseHover}), std::vector<int>{EventMouseHover});
+    HWND tooltip = window.manager().GetTooltipWindow();
+    ASSERT_NE(tooltip, nullptr);
+    wchar_t text[64] = {};
+    TTTOOLINFOW info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = window.get();
+    info.uId = reinterpret_cast<UINT_PTR>(window.get());
+    info.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"Corvana tip");
+    window.Send(WM_MOUSEHOVER, 0, At(150, 10));  // no tooltip there: nothing changes
+    EXPECT_EQ(window.manager().GetTooltipWindow(), tooltip);
+    window.Send(WM_CLOSE);
+    EXPECT_EQ(window.manager().GetTooltipWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(tooltip));
+}
+
 }  // namespace

@@ -153,6 +153,29 @@ private:
     std::vector<HANDLE> registrations_;
 };
 
+// Owns a window and destroys it; a window the system destroyed first (with its owner) is noticed
+// and forgotten.
+class OwnedWindow {
+public:
+    OwnedWindow() = default;
+    ~OwnedWindow() { reset(); }
+    OwnedWindow(const OwnedWindow&) = delete;
+    OwnedWindow& operator=(const OwnedWindow&) = delete;
+
+    // Null once the window is gone, however it went.
+    HWND get() {
+        if (window_ != nullptr && !IsWindow(window_)) window_ = nullptr;
+        return window_;
+    }
+    void reset(HWND window = nullptr) {
+        if (get() != nullptr) DestroyWindow(window_);
+        window_ = window;
+    }
+
+private:
+    HWND window_ = nullptr;
+};
+
 // A GDI+ (version 1) session: started by the constructor, shut down by the destructor.
 class GdiplusSession {
 public:

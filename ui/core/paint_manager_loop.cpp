@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "ui/controls/control_ui.h"
+#include "ui/core/key_state.h"
 #include "ui/core/listener_walk.h"
 #include "ui/core/paint_manager_ui.h"
 
@@ -92,7 +93,7 @@ bool CPaintManagerUI::PreProcessMessage(UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_SYSCHAR: return ShortcutFocus(wParam);
     case WM_SYSKEYDOWN:
-        if (focus_ != nullptr) SendEvent(focus_, EventSysKey, 0, 0, 0, static_cast<WCHAR>(wParam));
+        if (focus_ != nullptr) SendEvent(focus_, EventSysKey, 0, 0, CurrentKeyState(), static_cast<WCHAR>(wParam));
         return false;
     default: return false;
     }

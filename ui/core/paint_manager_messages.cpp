@@ -4,22 +4,12 @@
 #include <windowsx.h>
 
 #include "ui/controls/control_ui.h"
+#include "ui/core/key_state.h"
 #include "ui/core/listener_walk.h"
 #include "ui/core/paint_manager_ui.h"
 
 namespace Tovik {
 namespace {
-
-// 0x01 left button, 0x02 right button, 0x04 Shift, 0x08 Ctrl, 0x20 Alt.
-WORD KeyState() {
-    WORD state = 0;
-    if (GetKeyState(VK_LBUTTON) < 0) state |= 0x01;
-    if (GetKeyState(VK_RBUTTON) < 0) state |= 0x02;
-    if (GetKeyState(VK_SHIFT) < 0) state |= 0x04;
-    if (GetKeyState(VK_CONTROL) < 0) state |= 0x08;
-    if (GetKeyState(VK_MENU) < 0) state |= 0x20;
-    return state;
-}
 
 // Client coordinates of a mouse message, both halves sign-extended.
 POINT ClientPoint(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
@@ -128,6 +118,7 @@ bool CPaintManagerUI::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_MBUTTONUP: return OnButtonUp(message, wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(wParam, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave();
+    case WM_MOUSEHOVER: return OnMouseHover(wParam, lParam);
     default: return false;
     }
 }
@@ -148,7 +139,7 @@ bool CPaintManagerUI::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam,
 
 bool CPaintManagerUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (!mouseTracking_) {
-        TRACKMOUSEEVENT tracking = {sizeof tracking, TME_HOVER | TME_LEAVE, window_, static_cast<DWORD>(hoverTime_)};
+        TRACKMOUSEEVENT tracking = {sizeof tracking, TME_HOVER | TME_LEAVE, window_, HoverDelay()};
         TrackMouseEvent(&tracking);
         mouseTracking_ = true;
     }
@@ -156,11 +147,14 @@ bool CPaintManagerUI::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (root_ == nullptr) return false;
     CControlUI* found = FindControlAt(lastMouse_);
     if (found != nullptr && found->GetPaintManager() != this) return false;
-    const WORD keyState = KeyState();
+    const WORD keyState = CurrentKeyState();
     if (!captured_ && found != hover_) {
         CControlUI* left = hover_;
         hover_ = nullptr;
-        if (left != nullptr) SendEvent(left, EventMouseLeave, wParam, lParam, keyState);
+        if (left != nullptr) {
+            SendEvent(left, EventMouseLeave, wParam, lParam, keyState);
+            HideTooltip();
+        }
         if (found != nullptr) {
             hover_ = found;
             SendEvent(found, EventMouseEnter, wParam, lParam, keyState);
@@ -211,7 +205,7 @@ bool CPaintManagerUI::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
     CControlUI* control = OwnControlAt(lastMouse_);
     if (control == nullptr) return false;
     const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
-    SendEvent(control, EventScrollWheel, MAKEWPARAM(delta < 0 ? SB_LINEDOWN : SB_LINEUP, delta), lParam, KeyState());
+    SendEvent(control, EventScrollWheel, MAKEWPARAM(delta < 0 ? SB_LINEDOWN : SB_LINEUP, delta), lParam, CurrentKeyState());
     SendMessageW(window_, WM_MOUSEMOVE, 0, MAKELPARAM(lastMouse_.x, lastMouse_.y));
     return false;
 }
@@ -219,6 +213,7 @@ bool CPaintManagerUI::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
 // Leaving into the window's own frame while it is active still moves over the client edge;
 // otherwise the move carries -1, which finds no control and ends the hover.
 bool CPaintManagerUI::OnMouseLeave() {
+    HideTooltip();
     if (!mouseTracking_) return false;
     POINT cursor;
     GetCursorPos(&cursor);
@@ -243,7 +238,7 @@ bool CPaintManagerUI::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     ScreenToClient(window_, &cursor);
     CControlUI* control = FindControlAt(cursor);
     if (control == nullptr || (control->GetInputFlags() & FlagSetCursor) == 0) return false;
-    SendEvent(control, EventSetCursor, wParam, lParam, KeyState(), 0, &cursor);
+    SendEvent(control, EventSetCursor, wParam, lParam, CurrentKeyState(), 0, &cursor);
     return true;
 }
 
@@ -259,12 +254,13 @@ bool CPaintManagerUI::OnContextMenu(WPARAM wParam, LPARAM lParam) {
 }
 
 void CPaintManagerUI::OnClose() {
-    const WORD keyState = KeyState();
+    const WORD keyState = CurrentKeyState();
     if (hover_ != nullptr) SendEvent(hover_, EventMouseLeave, 0, 0, keyState);
     if (click_ != nullptr) SendEvent(click_, EventButtonUp, 0, 0, keyState);
     SetFocusControl(nullptr);
     HWND owner = GetWindow(window_, GW_OWNER);
     if (GetActiveWindow() == window_ && owner != nullptr) SetFocus(owner);
+    tooltip_.reset();
 }
 
 // ---- Keyboard and timers ----
@@ -275,13 +271,13 @@ bool CPaintManagerUI::OnKey(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYUP) {
         CControlUI* control = key_;
         key_ = nullptr;
-        SendEvent(control, EventKeyUp, wParam, lParam, KeyState(), keyChar);
+        SendEvent(control, EventKeyUp, wParam, lParam, CurrentKeyState(), keyChar);
         return false;
     }
     if (focus_ == nullptr) return false;
     CControlUI* control = focus_;
     if (message == WM_KEYDOWN) key_ = control;
-    SendEvent(control, message == WM_KEYDOWN ? EventKeyDown : EventChar, wParam, lParam, KeyState(), keyChar);
+    SendEvent(control, message == WM_KEYDOWN ? EventKeyDown : EventChar, wParam, lParam, CurrentKeyState(), keyChar);
     return false;
 }
 
@@ -289,7 +285,7 @@ bool CPaintManagerUI::OnTimer(WPARAM wParam, LPARAM lParam) {
     for (int i = 0; i < timers_.GetSize(); ++i) {
         const Timer* timer = timers_.At(i);
         if (timer->window != window_ || timer->windowId != LOWORD(wParam) || timer->killed) continue;
-        SendEvent(timer->control, EventTimer, timer->id, lParam, KeyState());
+        SendEvent(timer->control, EventTimer, timer->id, lParam, CurrentKeyState());
         return true;
     }
     return false;

@@ -9,11 +9,14 @@
 //   paint_manager_messages.cpp   window messages turned into control events
 //   paint_manager_loop.cpp       the message loop, the process-wide manager list, pre-processing,
 //                                accelerators and filters
+//   paint_manager_tooltip.cpp    the tooltip window and mouse hover
 //   paint_manager_paint.cpp      window painting: lazy layout, the offscreen and layered paths,
 //                                "windowinit" and "windowsize", native children, WM_PRINTCLIENT
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 #include <vector>
@@ -196,6 +199,9 @@ public:
     bool RemoveMessageFilter(IMessageFilterUI* filter);
     bool AddAcceleratorTranslator(ITranslateAccelerator* translator);
     bool RemoveAcceleratorTranslator(ITranslateAccelerator* translator);
+    // The window's tooltip window, made on the first hover over a control with a tooltip; null
+    // until then and after it is destroyed.
+    HWND GetTooltipWindow() { return tooltip_.get(); }
     // Window attributes "tooltiphovertime" and "noactivate".
     int GetHoverTime() const { return hoverTime_; }
     void SetHoverTime(int milliseconds) { hoverTime_ = milliseconds; }
@@ -258,6 +264,9 @@ private:
     bool OnButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnMouseWheel(WPARAM wParam, LPARAM lParam);
     bool OnMouseLeave();
+    bool OnMouseHover(WPARAM wParam, LPARAM lParam);
+    void HideTooltip();
+    DWORD HoverDelay();
     bool OnKey(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnTimer(WPARAM wParam, LPARAM lParam);
     bool OnSetCursor(WPARAM wParam, LPARAM lParam);
@@ -339,7 +348,10 @@ private:
     bool noActivate_ = false;
     int hoverTime_ = 400;
     std::unique_ptr<CControlUI> root_;
-    CStringMapUI nameMap_;  // borrowed: the tree owns the controls
+    OwnedWindow tooltip_;
+    TTTOOLINFOW tooltipInfo_ = {};
+    CStringUI tooltipText_;  // what tooltipInfo_ points at
+    CStringMapUI nameMap_;   // borrowed: the tree owns the controls
     COwningPtrArrayUI<CControlUI> delayedCleanup_;
     bool cleanupPosted_ = false;  // one cleanup message at a time
     CPtrArrayUI postPaint_;
