@@ -205,7 +205,8 @@ bool CPaintManagerUI::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
     CControlUI* control = OwnControlAt(lastMouse_);
     if (control == nullptr) return false;
     const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
-    SendEvent(control, EventScrollWheel, MAKEWPARAM(delta < 0 ? SB_LINEDOWN : SB_LINEUP, delta), lParam, CurrentKeyState());
+    SendEvent(control, EventScrollWheel, MAKEWPARAM(delta < 0 ? SB_LINEDOWN : SB_LINEUP, delta), lParam,
+              CurrentKeyState());
     SendMessageW(window_, WM_MOUSEMOVE, 0, MAKELPARAM(lastMouse_.x, lastMouse_.y));
     return false;
 }
