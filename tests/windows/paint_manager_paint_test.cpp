@@ -109,6 +109,20 @@ TEST(WindowPainting, APostponedFocusMoveHappensAfterTheLayout) {
     EXPECT_EQ(window.manager().GetFocusControl(), stop);
 }
 
+TEST(WindowPainting, FocusAfterLayoutLandsOnTheControlAtTheNextPaint) {
+    ManagedWindow window;
+    auto* root = new CVerticalLayoutUI;
+    RecordingControl* stops[3] = {new RecordingControl(FlagTabStop), new RecordingControl(FlagTabStop),
+                                  new RecordingControl(FlagTabStop)};
+    for (RecordingControl* stop : stops) root->AddItem(stop);
+    window.manager().AttachRoot(root);
+    PaintNow(window);
+    window.manager().SetFocusAfterLayout(stops[1]);
+    EXPECT_EQ(window.manager().GetFocusControl(), stops[0]);  // the tab stop before it, for now
+    PaintNow(window);
+    EXPECT_EQ(window.manager().GetFocusControl(), stops[1]);
+}
+
 // A splitter deleted while it drags is dropped from the overlays, so the next paint skips it.
 TEST(WindowPainting, ASplitterRemovedMidDragIsNotPaintedAfterwards) {
     ManagedWindow window;

@@ -1,5 +1,5 @@
 // CPaintManagerUI: focus and tab order — moving the focus with its events and notifications,
-// and the search for the next or previous tab stop.
+// the search for the next or previous tab stop, and a focus that waits for the layout.
 #include "ui/controls/control_ui.h"
 #include "ui/core/paint_manager_ui.h"
 
@@ -53,6 +53,24 @@ void CPaintManagerUI::SetFocusControl(CControlUI* control) {
     focus_ = control;
     SendFocusEvent(control, EventSetFocus, control, lastMouse_);
     SendNotify(control, L"setfocus");
+}
+
+// The tab stop before `control` becomes the focus without events, and the forward move of the
+// next paint lands on `control` (or the tab stop after it) once the layout is done.
+void CPaintManagerUI::SetFocusAfterLayout(CControlUI* control) {
+    if (window_ != nullptr) SetFocus(window_);
+    if (control == nullptr) return;
+    if (focus_ != nullptr) {
+        CControlUI* old = focus_;
+        SendFocusEvent(old, EventKillFocus, control, lastMouse_);
+        SendNotify(old, L"killfocus");
+        focus_ = nullptr;
+    }
+    if (root_ == nullptr) return;
+    TabSearch search = {control, nullptr, false, false};
+    focus_ = root_->LocateControl(FindTabStop, &search, FindVisible | FindEnabled | FindMeFirst);
+    focusNeeded_ = true;
+    root_->RequestLayout();
 }
 
 bool CPaintManagerUI::MoveTabFocus(bool forward) {

@@ -119,6 +119,8 @@ public:
     // EventSetFocus/"setfocus" to the new one; an invisible, disabled or foreign control ends
     // with no focus at all.
     void SetFocusControl(CControlUI* control);
+    // Focus for `control` after the next layout (a control that is not laid out yet).
+    void SetFocusAfterLayout(CControlUI* control);
     bool AddNotifier(INotifyUI* notifier);
     bool RemoveNotifier(INotifyUI* notifier);
     // Synchronous: the sender's NotifySubscribers, then every notifier in registration order.
