@@ -38,15 +38,19 @@ CControlUI* FindTabStop(CControlUI* control, void* data) {
 
 }  // namespace
 
+// The focus control, if any, hears that `next` (possibly null) takes the focus and lets it go.
+void CPaintManagerUI::ReleaseFocusFor(CControlUI* next) {
+    if (focus_ == nullptr) return;
+    CControlUI* old = focus_;
+    SendFocusEvent(old, EventKillFocus, next, lastMouse_);
+    SendNotify(old, L"killfocus");
+    focus_ = nullptr;
+}
+
 void CPaintManagerUI::SetFocusControl(CControlUI* control) {
     if (window_ != nullptr && GetFocus() != window_ && control != focus_) SetFocus(window_);
     if (control == focus_) return;
-    if (focus_ != nullptr) {
-        CControlUI* old = focus_;
-        SendFocusEvent(old, EventKillFocus, control, lastMouse_);
-        SendNotify(old, L"killfocus");
-        focus_ = nullptr;
-    }
+    ReleaseFocusFor(control);
     if (control == nullptr || control->GetPaintManager() != this || !control->IsVisible() || !control->IsEnabled()) {
         return;
     }
@@ -60,12 +64,7 @@ void CPaintManagerUI::SetFocusControl(CControlUI* control) {
 void CPaintManagerUI::SetFocusAfterLayout(CControlUI* control) {
     if (window_ != nullptr) SetFocus(window_);
     if (control == nullptr) return;
-    if (focus_ != nullptr) {
-        CControlUI* old = focus_;
-        SendFocusEvent(old, EventKillFocus, control, lastMouse_);
-        SendNotify(old, L"killfocus");
-        focus_ = nullptr;
-    }
+    ReleaseFocusFor(control);
     if (root_ == nullptr) return;
     TabSearch search = {control, nullptr, false, false};
     focus_ = root_->LocateControl(FindTabStop, &search, FindVisible | FindEnabled | FindMeFirst);

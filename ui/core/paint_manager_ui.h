@@ -298,6 +298,7 @@ private:
     void DeliverQueuedNotifications();
     void Deliver(TNotifyMsgUI& msg);
     bool ShortcutFocus(WPARAM character);
+    void ReleaseFocusFor(CControlUI* next);
 
     // The shared default font is made once, from the stock GUI font.
     static void InitSharedDefaultFont();
