@@ -21,10 +21,10 @@ void RegisterOnce(WNDPROC procedure) {
 
 }  // namespace
 
-ManagedWindow::ManagedWindow() {
+ManagedWindow::ManagedWindow(POINT origin, bool topmost) {
     RegisterOnce(&Procedure);
-    window_ = CreateWindowExW(0, kClassName, L"managed test window", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, kClassName, L"managed test window", WS_POPUP, origin.x,
+                              origin.y, 200, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&manager_));
     manager_.AttachWindow(window_, L"test");
 }

@@ -11,9 +11,15 @@
 
 namespace TestSupport {
 
+// Shown windows stay clear of each other's screen areas: tests run in parallel with the end-to-end
+// checks, which read the screen around (100, 100).
 class ManagedWindow {
 public:
-    ManagedWindow();
+    static constexpr POINT kDefaultOrigin = {900, 700};
+
+    // A topmost window keeps other test windows from covering it when its pixels are read back
+    // from the screen.
+    explicit ManagedWindow(POINT origin = kDefaultOrigin, bool topmost = false);
     ~ManagedWindow();
     ManagedWindow(const ManagedWindow&) = delete;
     ManagedWindow& operator=(const ManagedWindow&) = delete;

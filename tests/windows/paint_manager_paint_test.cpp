@@ -47,7 +47,7 @@ CVerticalLayoutUI* ColouredRoot(const wchar_t* colour) {
 }
 
 TEST(WindowPainting, WithoutARootTheWindowIsBlackAndWithOneTheTreeIsPainted) {
-    ManagedWindow window;
+    ManagedWindow window({1050, 50}, true);  // the only test that reads the screen: a place of its own
     PaintNow(window);
     EXPECT_EQ(ScreenPixel(window, 50, 50), RGB(0, 0, 0));
     window.manager().AttachRoot(ColouredRoot(L"#FFFF0000"));

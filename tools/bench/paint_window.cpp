@@ -52,7 +52,7 @@ int main() {
                                                 {"btn.png", BenchImages::Picture(100, 120, false)}})
                                     .bytes;
     Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
-    TestSupport::ManagedWindow window;
+    TestSupport::ManagedWindow window({0, 0});
     SetWindowPos(window.get(), nullptr, 0, 0, 600, 370, SWP_NOZORDER | SWP_NOACTIVATE);
     window.manager().AttachRoot(StartPage());
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
