@@ -319,4 +319,36 @@ TEST_F(MessagesTest, AHoverShowsTheControlsTooltip) {
     EXPECT_FALSE(IsWindow(tooltip));
 }
 
+TEST(PaintManagerWindowSettings, InitialSizeTrackLimitsAndDefaultColours) {
+    ManagedWindow window;
+    window.manager().SetInitSize(300, 150);  // no root yet: the window follows
+    RECT frame;
+    GetWindowRect(window.get(), &frame);
+    EXPECT_EQ(frame.right - frame.left, 300);
+    EXPECT_EQ(frame.bottom - frame.top, 150);
+    window.manager().SetMinInfo(120, 0);
+    window.manager().SetMaxInfo(0, 400);
+    MINMAXINFO info = {};
+    info.ptMinTrackSize = {1, 2};
+    info.ptMaxTrackSize = {3, 4};
+    info.ptMaxSize = {5, 6};
+    window.Send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 120);
+    EXPECT_EQ(info.ptMinTrackSize.y, 2);  // not set: left alone
+    EXPECT_EQ(info.ptMaxTrackSize.x, 3);
+    EXPECT_EQ(info.ptMaxTrackSize.y, 400);
+    EXPECT_EQ(info.ptMaxSize.y, 400);
+
+    using Colour = CPaintManagerUI::DefaultColor;
+    CPaintManagerUI own, other;
+    EXPECT_EQ(own.GetDefaultColor(Colour::kLink), 0xFF0000FFu);
+    other.SetDefaultColor(Colour::kLink, 0xFF112233, false);  // this window only
+    own.SetDefaultColor(Colour::kLink, 0xFF445566, true);     // shared: own still had the shared value
+    EXPECT_EQ(own.GetDefaultColor(Colour::kLink), 0xFF445566u);
+    EXPECT_EQ(other.GetDefaultColor(Colour::kLink), 0xFF112233u);
+    CPaintManagerUI later;
+    EXPECT_EQ(later.GetDefaultColor(Colour::kLink), 0xFF445566u);
+    own.SetDefaultColor(Colour::kLink, 0xFF0000FF, true);  // back to the default for the other tests
+}
+
 }  // namespace

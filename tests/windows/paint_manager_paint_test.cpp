@@ -123,6 +123,27 @@ TEST(WindowPainting, FocusAfterLayoutLandsOnTheControlAtTheNextPaint) {
     EXPECT_EQ(window.manager().GetFocusControl(), stops[1]);
 }
 
+// Once the layout is done, Tab moves forward through the tab stops and wraps to the first.
+TEST(WindowPainting, AfterTheLayoutTabWrapsForward) {
+    ManagedWindow window;
+    auto* root = new CVerticalLayoutUI;
+    auto* first = new RecordingControl(FlagTabStop);
+    auto* second = new RecordingControl(FlagTabStop);
+    root->AddItem(first);
+    root->AddItem(second);
+    window.manager().AttachRoot(root);
+    PaintNow(window);
+    ASSERT_EQ(window.manager().GetFocusControl(), first);
+    MSG tab = {};
+    tab.hwnd = window.get();
+    tab.message = WM_KEYDOWN;
+    tab.wParam = VK_TAB;
+    EXPECT_TRUE(CPaintManagerUI::TranslateUIMessage(&tab));
+    EXPECT_EQ(window.manager().GetFocusControl(), second);
+    EXPECT_TRUE(CPaintManagerUI::TranslateUIMessage(&tab));
+    EXPECT_EQ(window.manager().GetFocusControl(), first);
+}
+
 // A splitter deleted while it drags is dropped from the overlays, so the next paint skips it.
 TEST(WindowPainting, ASplitterRemovedMidDragIsNotPaintedAfterwards) {
     ManagedWindow window;

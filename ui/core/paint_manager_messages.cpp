@@ -99,6 +99,7 @@ bool CPaintManagerUI::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam,
         return false;
     case WM_CLOSE: OnClose(); return false;
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return false;
     case WM_NOTIFY:
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:

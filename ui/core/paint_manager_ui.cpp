@@ -3,6 +3,9 @@
 // scaler and the colour shift.
 #include "ui/core/paint_manager_ui.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ui/controls/control_ui.h"
 #include "ui/core/listener_walk.h"
 
@@ -10,7 +13,11 @@ namespace Tovik {
 
 CPtrArrayUI CPaintManagerUI::managers_;
 
-CPaintManagerUI::CPaintManagerUI() { InitSharedDefaultFont(); }
+// A new manager starts from the shared default colours.
+CPaintManagerUI::CPaintManagerUI() {
+    InitSharedDefaultFont();
+    std::copy(std::begin(sharedColours_), std::end(sharedColours_), std::begin(colours_));
+}
 
 // The tree goes first, while every table its controls may still ask for exists.
 CPaintManagerUI::~CPaintManagerUI() {

@@ -10,6 +10,7 @@
 //   paint_manager_loop.cpp       the message loop, the process-wide manager list, pre-processing,
 //                                accelerators and filters
 //   paint_manager_tooltip.cpp    the tooltip window and mouse hover
+//   paint_manager_window.cpp     the window's settings: sizes, caption, frame, default colours
 //   paint_manager_paint.cpp      window painting: lazy layout, the offscreen and layered paths,
 //                                "windowinit" and "windowsize", native children, WM_PRINTCLIENT
 #pragma once
@@ -210,6 +211,28 @@ public:
     bool IsNoActivate() const { return noActivate_; }
     void SetNoActivate(bool noActivate) { noActivate_ = noActivate; }
 
+    // ---- Window settings (getters scale by the DPI scaler; setters store markup values) ----
+    SIZE GetInitSize();
+    // Also resizes the window, while no root is attached.
+    void SetInitSize(int cx, int cy);
+    RECT GetSizeBox();
+    void SetSizeBox(RECT sizeBox) { sizeBox_ = sizeBox; }
+    RECT GetCaptionRect();
+    void SetCaptionRect(RECT caption) { caption_ = caption; }
+    SIZE GetRoundCorner();
+    void SetRoundCorner(int cx, int cy) { roundCorner_ = SIZE{cx, cy}; }
+    SIZE GetMinInfo();
+    void SetMinInfo(int cx, int cy) { minInfo_ = SIZE{cx, cy}; }
+    SIZE GetMaxInfo();
+    void SetMaxInfo(int cx, int cy) { maxInfo_ = SIZE{cx, cy}; }
+
+    // Default colours (ARGB): window attributes "disabledfontcolor", "defaultfontcolor",
+    // "linkfontcolor", "linkhoverfontcolor", "selectedcolor". With `shared`, the process-wide
+    // value changes, and this window's too while it still equalled the old shared value.
+    enum class DefaultColor { kDisabledText, kText, kLink, kLinkHover, kSelectedBackground };
+    DWORD GetDefaultColor(DefaultColor which) const { return colours_[static_cast<int>(which)]; }
+    void SetDefaultColor(DefaultColor which, DWORD colour, bool shared);
+
     // ---- Window painting ----
     // Layered windows (per-pixel alpha, pushed with UpdateLayeredWindow) are drawn with alpha
     // throughout. Nothing changes without a window, for a child window, or where the system lacks
@@ -286,6 +309,7 @@ private:
     bool OnPaint();
     void OnPrintClient(HDC dc, LPARAM flags);
     bool OnLayeredFrameMessage(UINT message, WPARAM wParam, LRESULT& result);
+    void OnGetMinMaxInfo(MINMAXINFO* info);
     LayoutOutcome LayOutIfNeeded(const RECT& client);
     void LayOutPendingControls();
     void PaintWithoutRoot();
@@ -350,6 +374,14 @@ private:
     bool mouseTracking_ = false;  // a _TrackMouseEvent request is outstanding
     bool noActivate_ = false;
     int hoverTime_ = 400;
+    SIZE initSize_ = {};
+    RECT sizeBox_ = {};
+    RECT caption_ = {};
+    SIZE roundCorner_ = {};
+    SIZE minInfo_ = {};
+    SIZE maxInfo_ = {};
+    static DWORD sharedColours_[5];
+    DWORD colours_[5];
     std::unique_ptr<CControlUI> root_;
     OwnedWindow tooltip_;
     TTTOOLINFOW tooltipInfo_ = {};
