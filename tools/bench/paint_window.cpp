@@ -1,6 +1,6 @@
 // Paint benchmark (a Windows program, run under Wine by tools/bench/windows-bench paint): the
-// installer-sized window (600 × 370) with a start page built by code — a JPEG background, rows of
-// nine-grid buttons and coloured label cells — painted through WM_PAINT; prints microseconds per
+// installer-sized window (600 × 370) with a start page built by code from images, as the
+// installer's skin builds it — painted through WM_PAINT; prints microseconds per
 // full repaint, per partial repaint of one label, and for the tree alone into a bitmap.
 #include <windows.h>
 
@@ -17,22 +17,42 @@
 
 namespace {
 
+// Built like the installer's skin: a white root, a title row with the close button, and the
+// start page — its background cut from a JPEG, the option row, the consent row and the download
+// button — all drawn from images.
+Tovik::CControlUI* Cell(const wchar_t* attributes) {
+    auto* cell = new Tovik::CControlUI;
+    cell->ApplyAttributeString(attributes);
+    return cell;
+}
+
+Tovik::CHorizontalLayoutUI* Row(const wchar_t* attributes) {
+    auto* row = new Tovik::CHorizontalLayoutUI;
+    row->ApplyAttributeString(attributes);
+    return row;
+}
+
 Tovik::CControlUI* StartPage() {
     auto* root = new Tovik::CVerticalLayoutUI;
-    root->ApplyAttributeString(
-        L"bkimage=\"file='bg.jpg' source='0,0,600,370'\" inset=\"15,40,15,10\" childpadding=\"8\"");
-    for (int r = 0; r < 6; ++r) {
-        auto* row = new Tovik::CHorizontalLayoutUI;
-        row->ApplyAttributeString(L"height=\"40\" childpadding=\"10\"");
-        for (int c = 0; c < 4; ++c) {
-            auto* cell = new Tovik::CControlUI;
-            cell->ApplyAttributeString(
-                c % 2 == 0 ? L"width=\"120\" bkimage=\"file='btn.png' source='0,0,100,40' corner='4,4,4,4'\""
-                           : L"width=\"75\" bkcolor=\"#FFEEEEEE\" bordercolor=\"#FF999999\" bordersize=\"1\"");
-            row->AddItem(cell);
-        }
-        root->AddItem(row);
-    }
+    root->ApplyAttributeString(L"bkcolor=\"#FFFFFFFF\" bkimage=\"file='bg.jpg' source='0,0,600,380'\"");
+    auto* title = Row(L"height=\"20\" padding=\"0,10\"");
+    title->AddItem(Cell(L""));
+    title->AddItem(Cell(L"width=\"20\" bkimage=\"file='btn.png' source='0,0,27,27'\""));
+    title->AddItem(Cell(L"width=\"10\""));
+    root->AddItem(title);
+    auto* page = new Tovik::CVerticalLayoutUI;
+    page->ApplyAttributeString(L"height=\"342\" bkimage=\"file='bg.jpg' source='0,38,600,380'\"");
+    auto* options = Row(L"height=\"16\" padding=\"174,158\"");
+    for (int i = 0; i < 3; ++i) options->AddItem(Cell(L"width=\"70\" bkimage=\"file='btn.png' source='0,0,70,16'\""));
+    page->AddItem(options);
+    auto* consent = Row(L"height=\"24\" padding=\"15,45\"");
+    consent->AddItem(Cell(L"width=\"140\" bkimage=\"file='btn.png' source='0,0,100,24'\""));
+    consent->AddItem(Cell(L"width=\"110\" bkimage=\"file='btn.png' source='0,24,100,48'\""));
+    page->AddItem(consent);
+    auto* download = Row(L"height=\"52\" padding=\"201,18\"");
+    download->AddItem(Cell(L"width=\"192\" bkimage=\"file='bg.jpg' source='0,0,192,52'\""));
+    page->AddItem(download);
+    root->AddItem(page);
     return root;
 }
 
@@ -48,7 +68,7 @@ double MicrosPerPaint(int count, Paint paint) {
 
 int main() {
     constexpr int kPaints = 500;
-    const std::string archive = TestZip::Build({{"bg.jpg", BenchImages::Picture(600, 370, true), TestZip::kStored},
+    const std::string archive = TestZip::Build({{"bg.jpg", BenchImages::Picture(600, 380, true), TestZip::kStored},
                                                 {"btn.png", BenchImages::Picture(100, 120, false)}})
                                     .bytes;
     Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
@@ -58,7 +78,7 @@ int main() {
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(window.get());
     window.Pump(200, [] { return false; });
-    const RECT label = {160, 40, 235, 58};
+    const RECT label = {15, 130, 155, 154};  // where the consent option sits
     const double full = MicrosPerPaint(kPaints, [&] {
         InvalidateRect(window.get(), nullptr, FALSE);
         UpdateWindow(window.get());
