@@ -46,7 +46,7 @@ CVerticalLayoutUI* ColouredRoot(const wchar_t* colour) {
     return root;
 }
 
-TEST(WindowPainting, WithoutARootTheWindowIsBlackAndWithOneTheTreeIsPainted) {
+TEST(WindowPainting, WithoutARootTheWindowIsBlackWithOneTheTreeIsPaintedAndShowDirtyFramesTheArea) {
     ManagedWindow window({1050, 50}, true);  // the only test that reads the screen: a place of its own
     PaintNow(window);
     EXPECT_EQ(ScreenPixel(window, 50, 50), RGB(0, 0, 0));
@@ -54,6 +54,16 @@ TEST(WindowPainting, WithoutARootTheWindowIsBlackAndWithOneTheTreeIsPainted) {
     window.manager().Invalidate();
     PaintNow(window);
     EXPECT_EQ(ScreenPixel(window, 50, 50), RGB(255, 0, 0));
+    // "showdirty": the repainted area gets a red frame of one pixel.
+    window.manager().GetRoot()->SetAttribute(L"bkcolor", L"#FF00FF00");
+    PaintNow(window);
+    window.manager().SetShowUpdateRect(true);
+    const RECT area = {20, 20, 60, 60};
+    window.manager().Invalidate(area);
+    PaintNow(window);
+    EXPECT_EQ(ScreenPixel(window, 20, 40), RGB(220, 0, 0));
+    EXPECT_EQ(ScreenPixel(window, 40, 40), RGB(0, 255, 0));
+    EXPECT_EQ(ScreenPixel(window, 10, 10), RGB(0, 255, 0));
 }
 
 TEST(WindowPainting, WindowInitOnceBeforeTheFirstWindowSize) {
@@ -165,17 +175,21 @@ TEST(WindowPainting, ASplitterRemovedMidDragIsNotPaintedAfterwards) {
     PaintNow(window);
 }
 
-// A skin's window attributes come before its root: making the window layered then must not fail.
+// A skin's window attributes come before its root: making the window layered then must not fail;
+// the tree is pushed with UpdateLayeredWindow, also after a resize.
 TEST(WindowPainting, TheLayeredSetterWithoutARootOnlyStoresTheFlag) {
-    ManagedWindow window;
+    ManagedWindow window({1050, 300}, true);  // reads the screen: a place of its own
     window.manager().SetLayered(true);
     EXPECT_TRUE(window.manager().IsLayered());
     window.manager().AttachRoot(ColouredRoot(L"#FF0000FF"));
     PaintNow(window);
     EXPECT_NE(GetWindowLongW(window.get(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_EQ(ScreenPixel(window, 50, 50), RGB(0, 0, 255));  // pushed by UpdateLayeredWindow
     RECT resized = {0, 0, 120, 90};
-    SetWindowPos(window.get(), nullptr, 0, 0, resized.right, resized.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window.get(), nullptr, 0, 0, resized.right, resized.bottom,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     PaintNow(window);  // the offscreen bitmap follows the new size
+    EXPECT_EQ(ScreenPixel(window, 100, 80), RGB(0, 0, 255));
 }
 
 uint32_t DibPixel(HBITMAP bitmap, int x, int y) {
