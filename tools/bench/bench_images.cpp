@@ -3,6 +3,9 @@
 
 #include <vector>
 
+#include "tests/portable/zip_builder.h"
+#include "ui/core/paint_manager_ui.h"
+
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
@@ -35,6 +38,15 @@ std::string Picture(int width, int height, bool jpeg) {
         stbi_write_png_to_func(Append, &out, width, height, 4, pixels.data(), width * 4);
     }
     return out;
+}
+
+std::string ServeSkinImages(int backgroundWidth, int backgroundHeight) {
+    std::string archive =
+        TestZip::Build({{"bg.jpg", Picture(backgroundWidth, backgroundHeight, true), TestZip::kStored},
+                        {"btn.png", Picture(100, 120, false)}})
+            .bytes;
+    Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
+    return archive;
 }
 
 }  // namespace BenchImages

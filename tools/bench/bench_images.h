@@ -8,4 +8,8 @@ namespace BenchImages {
 
 std::string Picture(int width, int height, bool jpeg);
 
+// Serves "bg.jpg" (the given size) and a 100 × 120 translucent "btn.png" as the skin archive;
+// the returned archive bytes must outlive their use.
+std::string ServeSkinImages(int backgroundWidth, int backgroundHeight);
+
 }  // namespace BenchImages

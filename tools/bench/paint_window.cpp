@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/portable/zip_builder.h"
 #include "tests/windows/managed_window.h"
 #include "tools/bench/bench_images.h"
 #include "ui/controls/horizontal_layout_ui.h"
@@ -68,10 +67,7 @@ double MicrosPerPaint(int count, Paint paint) {
 
 int main() {
     constexpr int kPaints = 500;
-    const std::string archive = TestZip::Build({{"bg.jpg", BenchImages::Picture(600, 380, true), TestZip::kStored},
-                                                {"btn.png", BenchImages::Picture(100, 120, false)}})
-                                    .bytes;
-    Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
+    const std::string archive = BenchImages::ServeSkinImages(600, 380);
     TestSupport::ManagedWindow window({0, 0});
     SetWindowPos(window.get(), nullptr, 0, 0, 600, 370, SWP_NOZORDER | SWP_NOACTIVATE);
     window.manager().AttachRoot(StartPage());

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/portable/zip_builder.h"
 #include "tools/bench/bench_images.h"
 #include "ui/core/gdi_handles.h"
 #include "ui/core/paint_manager_ui.h"
@@ -16,10 +15,7 @@
 
 int main() {
     constexpr int kDraws = 1000;
-    const std::string archive = TestZip::Build({{"bg.jpg", BenchImages::Picture(600, 684, true), TestZip::kStored},
-                                                {"btn.png", BenchImages::Picture(100, 120, false)}})
-                                    .bytes;
-    Tovik::CPaintManagerUI::SetResourceZipFromMemory(archive.data(), static_cast<uint32_t>(archive.size()), nullptr);
+    const std::string archive = BenchImages::ServeSkinImages(600, 684);
     Tovik::CPaintManagerUI manager;
     Tovik::ScopedMemoryDC dc;
     void* bits = nullptr;

@@ -218,8 +218,8 @@ void CContainerUI::SetPosition(RECT rect, bool invalidate) {
 namespace {
 
 // `ratio` of `size`, truncated; within the int range whatever the markup said (NaN gives 0).
-int64_t Share(int size, double ratio) {
-    const double share = std::trunc(size * ratio);
+int64_t Share(int64_t size, double ratio) {
+    const double share = std::trunc(static_cast<double>(size) * ratio);
     if (std::isnan(share)) return 0;
     return static_cast<int64_t>(
         std::clamp<double>(share, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -247,10 +247,9 @@ void CContainerUI::PlaceFloatingChild(int index) {
     const TFloatRatios ratios = child->GetFloatRatios();
     const int64_t bx = int64_t{offset.cx >= 0 ? item_.left : item_.right} + offset.cx;
     const int64_t by = int64_t{offset.cy >= 0 ? item_.top : item_.bottom} + offset.cy;
-    child->SetPosition(
-        RectFrom(bx + Share(Width(item_), ratios.left), by + Share(Height(item_), ratios.top),
-                 bx + Share(Width(item_), ratios.right) + w, by + Share(Height(item_), ratios.bottom) + h),
-        false);
+    child->SetPosition(RectFrom(bx + Share(width, ratios.left), by + Share(height, ratios.top),
+                                bx + Share(width, ratios.right) + w, by + Share(height, ratios.bottom) + h),
+                       false);
 }
 
 void CContainerUI::MoveBy(int dx, int dy, bool invalidate) {
