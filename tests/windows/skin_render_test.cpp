@@ -10,6 +10,7 @@
 
 #include "tests/windows/test_png.h"
 #include "tests/windows/test_support.h"
+#include "ui/core/layered_alpha.h"
 #include "ui/core/paint_manager_ui.h"
 
 using namespace Tovik;
@@ -161,6 +162,52 @@ TEST(SkinRenderCopy, WithoutTheAlphaFlagPixelsAreCopiedNotBlended) {
     }
 }
 
+// A plain stretch is drawn from a copy stretched once and kept with the image: its pixels are
+// those the direct stretch gives, for each source, size, fade and kind of image in turn.
+TEST(SkinRenderStretch, DrawingFromTheKeptCopyGivesTheDirectStretchsPixels) {
+    const auto ramp = [](uint32_t alpha) {
+        return Image(12, 9, [alpha](int x, int y) {
+            return alpha << 24 | static_cast<uint32_t>(x * 21) << 16 | static_cast<uint32_t>(y * 28) << 8 | 0x40;
+        });
+    };
+    const ArchiveMode archive{{"opaque.png", ramp(0xFF)}, {"translucent.png", ramp(0x90)}};
+    CPaintManagerUI manager;
+    struct Case {
+        const wchar_t* file;
+        RECT source;
+        RECT target;
+        uint8_t fade;
+    };
+    const Case cases[] = {
+        {L"opaque.png", {0, 0, 12, 9}, {3, 2, 40, 31}, 255},       // enlarged
+        {L"opaque.png", {4, 3, 12, 9}, {3, 2, 40, 31}, 255},       // same size, another source
+        {L"opaque.png", {0, 0, 12, 9}, {0, 0, 7, 5}, 255},         // reduced
+        {L"opaque.png", {0, 0, 12, 9}, {3, 2, 40, 31}, 128},       // faded
+        {L"translucent.png", {0, 0, 12, 9}, {3, 2, 40, 31}, 255},  // per-pixel alpha
+        {L"translucent.png", {2, 1, 10, 9}, {3, 2, 40, 31}, 200},
+    };
+    const RECT paint = {0, 0, 48, 40};
+    for (const Case& c : cases) {
+        CStringUI image;
+        image.Format(L"file='%ls' source='%d,%d,%d,%d' fade='%d'", c.file, c.source.left, c.source.top, c.source.right,
+                     c.source.bottom, c.fade);
+        const TSkinImage* decoded = manager.AcquireSkinImage(c.file, nullptr, 0);
+        ASSERT_NE(decoded, nullptr);
+        for (int draw = 0; draw < 2; ++draw) {  // the copy is made, then reused
+            Canvas kept(48, 40), direct(48, 40);
+            ASSERT_TRUE(CSkinRender::DrawImageString(kept.dc(), &manager, c.target, paint, image.GetData(), nullptr));
+            CSkinRender::DrawBitmap(direct.dc(), decoded->bitmap, c.target, paint, c.source, {}, decoded->alpha, c.fade,
+                                    false, false, false);
+            int differing = 0;
+            for (int y = 0; y < 40; ++y) {
+                for (int x = 0; x < 48; ++x) differing += kept.Pixel(x, y) != direct.Pixel(x, y);
+            }
+            EXPECT_EQ(differing, 0) << image.GetData() << " draw " << draw;
+            EXPECT_NE(kept.CountOtherThan(kWhite, c.target), 0) << image.GetData();
+        }
+    }
+}
+
 TEST_F(SkinRenderTest, XTilingRepeatsTheTileAndCutsTheLastOne) {
     ASSERT_TRUE(Draw({0, 0, 25, 8}, L"file='tile.png' xtiled='true'"));
     const uint32_t expected[25] = {kRed,   kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen,
@@ -202,6 +249,22 @@ TEST(SkinRenderColours, DrawColorBlendsAndIgnoresTransparentColours) {
     EXPECT_TRUE(Near(canvas.Pixel(5, 5), 0xFF7F7F7F)) << std::hex << canvas.Pixel(5, 5);
     CSkinRender::DrawColor(canvas.dc(), {10, 0, 20, 20}, kBlue);
     EXPECT_EQ(canvas.Pixel(15, 5) & 0xFFFFFF, kBlue & 0xFFFFFF);
+}
+
+// On a transparent layered bitmap, an opaque fill must read as opaque under the layered alpha
+// rules whichever way it was drawn: black included, which GDI would leave transparent.
+TEST(SkinRenderColours, OpaqueFillsStayOpaqueUnderTheLayeredAlphaRules) {
+    CPaintManagerUI manager;
+    for (const uint32_t colour : {kWhite, 0xFF102030u, 0xFF000000u, 0xFF000001u}) {
+        void* bits = nullptr;
+        const ScopedGdiObject<HBITMAP> bitmap(CreateTopDownDib(4, 4, &bits));
+        ASSERT_NE(bits, nullptr);
+        const ScopedMemoryDC dc;
+        const ScopedSelectObject select(dc.get(), bitmap.get());
+        CSkinRender::DrawColor(dc.get(), {0, 0, 4, 4}, colour);
+        GdiFlush();
+        EXPECT_EQ(OpaqueWhereDrawn(static_cast<uint32_t*>(bits)[5]), colour) << std::hex << colour;
+    }
 }
 
 TEST(SkinRenderColours, GradientsBlendAtTheMeanAlpha) {

@@ -103,6 +103,12 @@ public:
         if (handle_ != nullptr) DeleteObject(handle_);
         handle_ = handle;
     }
+    // Gives the object up without deleting it.
+    Handle release() {
+        Handle handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
 
 private:
     Handle handle_;

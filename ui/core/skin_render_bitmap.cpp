@@ -122,8 +122,16 @@ bool CSkinRender::DrawImagePart(HDC dc, CPaintManagerUI* manager, const RECT& it
     source.right = std::min<LONG>(source.right, image->width);
     source.bottom = std::min<LONG>(source.bottom, image->height);
     if (!Meets(target, item) || !Meets(target, paint)) return true;
-    DrawBitmap(dc, image->bitmap, target, paint, source, corner, manager->IsLayered() || image->alpha, fade, hole,
-               xTiled, yTiled);
+    const bool alpha = manager->IsLayered() || image->alpha;
+    // A plain stretch is drawn from a copy stretched once to the target's size.
+    const SIZE size = {Width(target), Height(target)};
+    if (IsZeroRect(corner) && !hole && !xTiled && !yTiled && (size.cx != Width(source) || size.cy != Height(source))) {
+        if (HBITMAP copy = image->stretched.Get(image->bitmap, source, size, alpha || fade < 255)) {
+            DrawBitmap(dc, copy, target, paint, RECT{0, 0, size.cx, size.cy}, corner, alpha, fade, false, false, false);
+            return true;
+        }
+    }
+    DrawBitmap(dc, image->bitmap, target, paint, source, corner, alpha, fade, hole, xTiled, yTiled);
     return true;
 }
 

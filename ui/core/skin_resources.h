@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ui/core/stretched_copies.h"
 #include "ui/core/string_ui.h"
 
 namespace Tovik {
@@ -16,6 +17,7 @@ struct TSkinImage {
     bool alpha = false;      // some pixel is not opaque, or the colour key cleared one
     CStringUI resourceType;  // empty for files
     DWORD colourKey = 0;     // the "mask" it was decoded with, 0 = none
+    mutable CStretchedCopiesUI stretched;
 };
 
 // One font; owned by its table, which frees it with FreeSkinFont.
