@@ -10,7 +10,7 @@
 #include <limits>
 
 #include "support/platform.h"
-#include "ui/controls/attribute_table.h"
+#include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
 #include "ui/core/rect_math.h"

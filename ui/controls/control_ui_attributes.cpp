@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "support/platform.h"
-#include "ui/controls/attribute_table.h"
+#include "ui/core/attribute_table.h"
 #include "ui/controls/control_ui.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"

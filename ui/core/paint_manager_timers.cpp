@@ -92,6 +92,16 @@ void CPaintManagerUI::RemoveOptionGroup(const wchar_t* name, CControlUI* control
     if (group->IsEmpty()) optionGroups_.Remove(name);
 }
 
+void CPaintManagerUI::RemoveFromOptionGroups(CControlUI* control) {
+    for (int i = optionGroups_.GetSize() - 1; i >= 0; --i) {
+        CPtrArrayUI* group = optionGroups_.GetValueAt(i);
+        const int index = group->Find(control);
+        if (index < 0) continue;
+        group->Remove(index);
+        if (group->IsEmpty()) optionGroups_.Remove(CStringUI(optionGroups_.GetAt(i)).GetData());
+    }
+}
+
 void CPaintManagerUI::RemoveAllOptionGroups() { optionGroups_.RemoveAll(); }
 
 }  // namespace Tovik

@@ -143,11 +143,13 @@ void CPaintManagerUI::DeliverQueuedNotifications() {
 // every post-paint entry (a splitter deleted mid-drag must not be painted afterwards) and the
 // sender of queued notifications, and its native windows.
 void CPaintManagerUI::ForgetControl(CControlUI* control) {
+    if (control == nullptr) return;
     if (control == click_ && captured_) ReleaseMouse();
     for (CControlUI** held : {&key_, &hover_, &click_, &focus_}) {
         if (*held == control) *held = nullptr;
     }
     KillControlTimers(control);
+    RemoveFromOptionGroups(control);
     while (RemovePostPaint(control)) {}
     for (int i = 0; i < asyncNotifications_.GetSize(); ++i) {
         if (asyncNotifications_.At(i)->sender == control) asyncNotifications_.At(i)->sender = nullptr;

@@ -164,6 +164,8 @@ public:
     bool AddOptionGroup(const wchar_t* name, CControlUI* control);
     CPtrArrayUI* GetOptionGroup(const wchar_t* name);
     void RemoveOptionGroup(const wchar_t* name, CControlUI* control);
+    // Takes the control out of every group (empty groups go).
+    void RemoveFromOptionGroups(CControlUI* control);
     void RemoveAllOptionGroups();
     // Unites `rect`, clamped to start at 0 and never inside out, into the update rectangle and
     // invalidates it; the caller's rectangle is left as it is.

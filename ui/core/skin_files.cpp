@@ -9,6 +9,16 @@
 
 namespace Tovik {
 
+std::vector<unsigned char> ReadResourceBytes(const wchar_t* resource, const wchar_t* type, HINSTANCE module) {
+    if (module == nullptr) module = CPaintManagerUI::GetResourceModule();
+    HRSRC found = FindResourceW(module, resource, type);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
+    const auto* data = loaded != nullptr ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
+    if (data == nullptr || size == 0) return {};
+    return std::vector<unsigned char>(data, data + size);
+}
+
 SkinFileResult ReadWholeFile(const wchar_t* path, uint32_t limit, std::vector<unsigned char>& bytes) {
     bytes.clear();
     FILE* file = Platform::OpenFile(path, L"rb");

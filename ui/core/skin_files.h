@@ -2,12 +2,18 @@
 // by the resource store and the markup loader, which report the outcomes differently.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <vector>
 
 #include "ui/core/resource_zip_ui.h"
 
 namespace Tovik {
+
+// The bytes of resource `resource` (a name, or an id made by MAKEINTRESOURCEW) of `type` in
+// `module` (the resource module when null); empty when there is none.
+std::vector<unsigned char> ReadResourceBytes(const wchar_t* resource, const wchar_t* type, HINSTANCE module);
 
 enum class SkinFileResult { kOk, kNotFound, kEmpty, kTooLarge, kUnreadable };
 

@@ -5,6 +5,7 @@
 
 #include "ui/core/gdi_handles.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/skin_files.h"
 #include "ui/core/skin_render.h"
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -26,24 +27,13 @@ struct StbFree {
     void operator()(unsigned char* pixels) const { stbi_image_free(pixels); }
 };
 
-// `resource` is a name, or an id made by MAKEINTRESOURCEW.
-std::vector<unsigned char> ResourceBytes(const wchar_t* resource, const wchar_t* type, HINSTANCE module) {
-    if (module == nullptr) module = CPaintManagerUI::GetResourceModule();
-    HRSRC found = FindResourceW(module, resource, type);
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
-    const auto* data = loaded != nullptr ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
-    if (data == nullptr || size == 0) return {};
-    return std::vector<unsigned char>(data, data + size);
-}
-
 }  // namespace
 
 TSkinImage* CSkinRender::LoadSkinImage(const wchar_t* name, unsigned resourceId, const wchar_t* type, DWORD colourKey,
                                        HINSTANCE module) {
     if (type == nullptr || *type == 0) return DecodeSkinImage(CPaintManagerUI::LoadSkinBytes(name), colourKey);
     const wchar_t* resource = name != nullptr ? name : MAKEINTRESOURCEW(resourceId);
-    return DecodeSkinImage(ResourceBytes(resource, type, module), colourKey);
+    return DecodeSkinImage(ReadResourceBytes(resource, type, module), colourKey);
 }
 
 TSkinImage* CSkinRender::DecodeSkinImage(const std::vector<unsigned char>& bytes, DWORD colourKey) {
