@@ -73,8 +73,8 @@ def wait_until(probe, timeout, interval=0.2):
 class Program:
     """A Windows program under Wine; use it in a with-block so it never outlives the test."""
 
-    def __init__(self, exe, *args):
-        self.process = subprocess.Popen(["wine", exe, *args], stdin=subprocess.DEVNULL)
+    def __init__(self, exe, *args, stdout=None):
+        self.process = subprocess.Popen(["wine", exe, *args], stdin=subprocess.DEVNULL, stdout=stdout)
 
     def __enter__(self):
         return self
