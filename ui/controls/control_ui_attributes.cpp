@@ -4,8 +4,8 @@
 #include <cwchar>
 
 #include "support/platform.h"
-#include "ui/core/attribute_table.h"
 #include "ui/controls/control_ui.h"
+#include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
 #include "ui/core/rect_math.h"
