@@ -60,6 +60,25 @@ class _Cropped:
                                  predicate)
 
 
+def geometry(window_id):
+    """The window's screen position and size: (x, y, width, height)."""
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
+                           capture_output=True, text=True, check=True, timeout=10).stdout
+    values = dict(line.split("=", 1) for line in shell.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def report(check, *args):
+    """Runs a check: prints PASS, or FAIL with its reason; returns the exit status."""
+    try:
+        check(*args)
+    except AssertionError as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    print("PASS")
+    return 0
+
+
 def wait_until(probe, timeout, interval=0.2):
     """Calls probe until it returns something true; returns that, or None after timeout."""
     deadline = time.monotonic() + timeout
@@ -94,11 +113,7 @@ class Program:
         window_id = wait_until(probe, timeout)
         if window_id is None:
             raise AssertionError(f"no visible window matching {title_pattern!r} within {timeout} s")
-        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
-                               capture_output=True, text=True, check=True, timeout=10).stdout
-        geometry = dict(line.split("=", 1) for line in shell.split())
-        return Window(window_id, int(geometry["X"]), int(geometry["Y"]),
-                      int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
+        return Window(window_id, *geometry(window_id))
 
     def wait_exit(self, timeout=20):
         try:

@@ -4,7 +4,7 @@ must end it with that half's exit code."""
 import argparse
 import sys
 
-from harness import Program, close_to, wait_until
+from harness import Program, close_to, report, wait_until
 
 LEFT_COLOUR, RIGHT_COLOUR = (200, 30, 30), (30, 160, 60)
 EXIT_CODES = {"left": 11, "right": 22}
@@ -42,14 +42,7 @@ def main():
     parser.add_argument("--exe", required=True)
     parser.add_argument("--side", choices=EXIT_CODES, required=True)
     args = parser.parse_args()
-    try:
-        check(args.exe, args.side)
-    except AssertionError as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    print("PASS")
-    return 0
-
+    return report(check, args.exe, args.side)
 
 if __name__ == "__main__":
     sys.exit(main())

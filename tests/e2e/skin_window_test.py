@@ -5,16 +5,9 @@ import argparse
 import subprocess
 import sys
 
-from harness import Program, close_to, wait_until
+from harness import Program, close_to, geometry, report, wait_until
 
 CAPTION, CLOSE, BODY = (0x20, 0x30, 0x40), (0xC8, 0x20, 0x20), (30, 170, 60)
-
-
-def geometry(window_id):
-    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
-                           capture_output=True, text=True, check=True, timeout=10).stdout
-    values = dict(line.split("=", 1) for line in shell.split())
-    return int(values["X"]), int(values["Y"])
 
 
 def check_window(exe):
@@ -33,11 +26,14 @@ def check_window(exe):
             found = {point: shot.pixel(*point) for point in expected}
             raise AssertionError(f"skin colours {found}, expected {expected}")
 
-        start = geometry(window.id)
+        def position():
+            return geometry(window.id)[:2]
+
+        start = position()
         subprocess.run(["xdotool", "mousemove", "--sync", str(window.x + 100), str(window.y + 20),
                         "mousedown", "1", "mousemove_relative", "--sync", "30", "20",
                         "mousemove_relative", "--sync", "30", "20", "mouseup", "1"], check=True, timeout=10)
-        moved = wait_until(lambda: geometry(window.id) != start and geometry(window.id), timeout=5)
+        moved = wait_until(lambda: position() != start and position(), timeout=5)
         if moved is None or (moved[0] - start[0], moved[1] - start[1]) != (60, 40):
             raise AssertionError(f"the caption drag moved the window from {start} to {moved}, expected +60,+40")
         window.x, window.y = moved
@@ -64,14 +60,7 @@ def main():
     parser.add_argument("--exe", required=True)
     parser.add_argument("--case", choices=("window", "failure"), required=True)
     args = parser.parse_args()
-    try:
-        (check_window if args.case == "window" else check_failure)(args.exe)
-    except AssertionError as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    print("PASS")
-    return 0
-
+    return report(check_window if args.case == "window" else check_failure, args.exe)
 
 if __name__ == "__main__":
     sys.exit(main())
