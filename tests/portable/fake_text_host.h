@@ -58,7 +58,7 @@ public:
     uint32_t LinkColour() override { return 0xFF0000FF; }
     uint32_t LinkHoverColour() override { return 0xFFFF00FF; }
     POINT MousePoint() override { return mouse; }
-    void DrawText(int x, int y, const wchar_t* text, int length, uint32_t colour, bool selected) override {
+    void DrawRun(int x, int y, const wchar_t* text, int length, uint32_t colour, bool selected) override {
         std::wstring entry = std::to_wstring(x) + L"," + std::to_wstring(y) + L":" + std::wstring(text, length);
         if ((selected_->styles & Tovik::StyleBold) != 0) entry += L"/b";
         if ((selected_->styles & Tovik::StyleItalic) != 0) entry += L"/i";

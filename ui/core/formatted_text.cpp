@@ -11,6 +11,8 @@
 namespace Tovik {
 namespace {
 
+using Coordinate = decltype(RECT::left);  // LONG on Windows, int32_t natively
+
 bool IsTagLetter(wchar_t ch) { return ch >= L'a' && ch <= L'z'; }
 bool IsAsciiLetter(wchar_t ch) { return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z'); }
 bool IsHighSurrogate(wchar_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
@@ -208,8 +210,8 @@ void Walk::Run() {
     }
     links_.count = recorded_;
     if (!drawing) {
-        rect_.bottom = std::max(pen_.y + lineHeight_, imageBottom_);
-        rect_.right = std::min(rect_.right, widest_);
+        rect_.bottom = std::max<Coordinate>(pen_.y + lineHeight_, imageBottom_);
+        rect_.right = std::min<Coordinate>(rect_.right, widest_);
     }
 }
 
@@ -423,7 +425,7 @@ void Walk::Literal(const wchar_t* text, int length) {
     const int width = host_.TextWidth(text, length);
     if (drawPass_) {
         const TTextMetrics metrics = host_.MetricsOf(Font());
-        host_.DrawText(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, text, length, Colour(),
+        host_.DrawRun(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, text, length, Colour(),
                        state_.selected);
     }
     pen_.x += width;
@@ -441,7 +443,7 @@ bool Walk::Image(const CStringUI& argument) {
         return false;
     }
     RaiseLineHeight(height);
-    imageBottom_ = std::max(imageBottom_, pen_.y + height);
+    imageBottom_ = std::max<int>(imageBottom_, pen_.y + height);
     if (drawPass_) {
         const int top = height < lineHeight_ ? pen_.y + (lineHeight_ - height) / 2 : pen_.y + lineHeight_ - height;
         host_.DrawImage(image, RECT{pen_.x, top, pen_.x + frameWidth, top + height},
@@ -514,10 +516,10 @@ void Walk::TextRun(const wchar_t* start) {
         if (!SingleLine() && (flags_ & FormatCenter) != 0) x += (rect_.right - rect_.left - width) / 2;
         if (!SingleLine() && (flags_ & FormatRight) != 0) x += rect_.right - rect_.left - width;
         const int y = pen_.y + lineHeight_ - metrics.height - metrics.externalLeading;
-        host_.DrawText(x, y, start, length, Colour(), state_.selected);
-        if (ellipsis) host_.DrawText(x + width, y, L"...", 3, Colour(), state_.selected);
+        host_.DrawRun(x, y, start, length, Colour(), state_.selected);
+        if (ellipsis) host_.DrawRun(x + width, y, L"...", 3, Colour(), state_.selected);
     } else if (drawPass_ && ellipsis) {
-        host_.DrawText(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, L"...", 3, Colour(),
+        host_.DrawRun(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, L"...", 3, Colour(),
                        state_.selected);
     }
     state_.p = start + length;

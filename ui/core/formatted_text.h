@@ -63,7 +63,7 @@ public:
     virtual uint32_t LinkHoverColour() = 0;
     virtual POINT MousePoint() = 0;
     // The drawing pass; `selected` text sits on the selected colour.
-    virtual void DrawText(int x, int y, const wchar_t* text, int length, uint32_t colour, bool selected) = 0;
+    virtual void DrawRun(int x, int y, const wchar_t* text, int length, uint32_t colour, bool selected) = 0;
     virtual void DrawImage(const TInlineImage& image, const RECT& target, const RECT& source) = 0;
 
 protected:

@@ -237,7 +237,19 @@ HFONT CPaintManagerUI::FindFontHandle(const wchar_t* face, int size, bool bold, 
     return nullptr;
 }
 
-void CPaintManagerUI::ClearSkinFonts(bool shared) { (shared ? sharedFonts_ : fonts_).RemoveAll(); }
+void CPaintManagerUI::ClearSkinFonts(bool shared) {
+    (shared ? sharedFonts_ : fonts_).RemoveAll();
+    if (!shared) variantFonts_ = 0;
+}
+
+TSkinFont* CPaintManagerUI::AcquireVariantFont(const wchar_t* face, int size, bool bold, bool underline, bool italic) {
+    if (HFONT found = FindFontHandle(face, size, bold, underline, italic)) return FontInfoByHandle(found);
+    if (variantFonts_ >= kMaxVariantFonts) return nullptr;
+    const HFONT made = AddSkinFont(kFirstVariantFontId + variantFonts_, face, size, bold, underline, italic, false);
+    if (made == nullptr) return nullptr;
+    ++variantFonts_;
+    return FontInfoByHandle(made);
+}
 
 void CPaintManagerUI::LoadPrivateFontFile(const wchar_t* name) {
     const std::vector<unsigned char> bytes = LoadSkinBytes(name);

@@ -87,6 +87,12 @@ public:
     TSkinFont* FontInfoByHandle(HFONT handle);
     TSkinFont* DefaultFontInfo();
     HFONT FindFontHandle(const wchar_t* face, int size, bool bold, bool underline, bool italic);
+    // A font formatted text asks for: an equal one of the tables, else a new one kept in the
+    // window's table under an id of its own (from kFirstVariantFontId) until the table is
+    // emptied, so that no text ever holds a deleted font. Null past kMaxVariantFonts.
+    static constexpr int kFirstVariantFontId = 30000;
+    static constexpr int kMaxVariantFonts = 256;
+    TSkinFont* AcquireVariantFont(const wchar_t* face, int size, bool bold, bool underline, bool italic);
     void ClearSkinFonts(bool shared);
     void LoadPrivateFontFile(const wchar_t* name);
     int GetPrivateFontCount() const { return privateFonts_.GetCount(); }
@@ -402,6 +408,7 @@ private:
     TSkinFont defaultFont_;  // an empty face: the shared default applies
     PrivateFontRegistrations privateFonts_;
     bool useSharedTables_ = false;
+    int variantFonts_ = 0;  // made by AcquireVariantFont since the window's fonts were emptied
     bool layered_ = false;
     bool layeredChanged_ = false;
     BYTE layeredOpacity_ = 255;

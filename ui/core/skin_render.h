@@ -91,6 +91,12 @@ public:
     // ---- Text ----
     static void DrawText(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD colour, int font,
                          UINT format);
+    // Text with inline tags (links, bold, colours, fonts, images, paragraphs, selection, …) drawn
+    // into `rect`, or measured into it with DT_CALCRECT. `linkCount` gives the capacity of the
+    // link arrays (whose rectangles of the previous call find the hovered link) and returns the
+    // number of links recorded.
+    static void DrawFormattedText(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD colour,
+                                  RECT* linkRects, CStringUI* linkTexts, int& linkCount, int font, UINT format);
     static void DrawTextOnColor(HDC dc, CPaintManagerUI* manager, RECT& rect, const wchar_t* text, DWORD textColour,
                                 int font, UINT format, DWORD background);
     static SIZE MeasureText(HDC dc, CPaintManagerUI* manager, const wchar_t* text, int font);
