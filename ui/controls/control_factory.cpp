@@ -1,10 +1,14 @@
 #include "ui/controls/control_factory.h"
 
 #include "support/platform.h"
+#include "ui/controls/button_ui.h"
 #include "ui/controls/container_ui.h"
 #include "ui/controls/control_ui.h"
 #include "ui/controls/horizontal_layout_ui.h"
+#include "ui/controls/label_ui.h"
+#include "ui/controls/option_ui.h"
 #include "ui/controls/tab_layout_ui.h"
+#include "ui/controls/text_ui.h"
 #include "ui/controls/vertical_layout_ui.h"
 
 namespace Tovik {
@@ -26,6 +30,11 @@ CControlFactory& CControlFactory::Instance() {
 CControlFactory::CControlFactory() {
     RegisterClassName(L"CControlUI", Create<CControlUI>);
     RegisterClassName(L"CContainerUI", Create<CContainerUI>);
+    RegisterClassName(L"CButtonUI", Create<CButtonUI>);
+    RegisterClassName(L"CLabelUI", Create<CLabelUI>);
+    RegisterClassName(L"COptionUI", Create<COptionUI>);
+    RegisterClassName(L"CCheckBoxUI", Create<CCheckBoxUI>);
+    RegisterClassName(L"CTextUI", Create<CTextUI>);
     RegisterClassName(L"CHorizontalLayoutUI", Create<CHorizontalLayoutUI>);
     RegisterClassName(L"CTabLayoutUI", Create<CTabLayoutUI>);
     RegisterClassName(L"CVerticalLayoutUI", Create<CVerticalLayoutUI>);
