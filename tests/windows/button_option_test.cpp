@@ -251,11 +251,15 @@ protected:
     ManagedWindow window;
 };
 
-// Four slices: normal, hot, pushed, disabled.
+// Four slices: normal, hot, pushed, disabled; and a focused image of its own.
 TEST_F(ButtonLooksTest, EachStatePaintsItsSliceOfTheStateImage) {
     CButtonUI* button = Attach(new CButtonUI, L"stateimage=\"strip.png\" statecount=\"4\"");
     EXPECT_EQ(Painted(button), kRed);
     EXPECT_NE(button->GetNormalImage().Find(L"source='0,0,100,10'"), -1) << button->GetNormalImage().GetData();
+    button->SetFocusedImage(L"file='strip.png' source='100,0,200,10'");
+    Send(button, EventSetFocus);
+    EXPECT_EQ(Painted(button), kGreen);
+    Send(button, EventKillFocus);
     Send(button, EventMouseEnter);
     EXPECT_EQ(Painted(button), kGreen);
     Send(button, EventButtonDown);
@@ -323,6 +327,30 @@ TEST_F(ButtonLooksTest, AnAutoSizedLabelRelaysItsParentOut) {
     ASSERT_FALSE(root->IsLayoutPending());
     label->SetText(L"longer text");
     EXPECT_TRUE(root->IsLayoutPending());
+}
+
+}  // namespace
+
+namespace {
+
+// A formatted text records its links when painted; a release over one sends "link" with its index.
+TEST_F(ButtonLooksTest, ATextSendsLinkForTheLinkUnderTheRelease) {
+    CTextUI* text = Attach(new CTextUI, L"showhtml=\"true\" text=\"see <a first>one</a> <a second>two</a>\"");
+    Recorder recorder;
+    window.manager().AddNotifier(&recorder);
+    Painted(text);
+    ASSERT_EQ(text->GetLinkCount(), 2);
+    EXPECT_EQ(text->GetLinkText(1), L"second");
+    EXPECT_EQ(text->GetInputFlags(), FlagSetCursor);
+    const RECT& second = text->GetLinkRect(1);
+    TInputEventUI release;
+    release.type = EventButtonUp;
+    release.mouse = POINT{(second.left + second.right) / 2, (second.top + second.bottom) / 2};
+    text->HandleEvent(release);
+    release.mouse = POINT{0, 9};  // "see", no link
+    text->HandleEvent(release);
+    EXPECT_EQ(recorder.seen, std::vector<std::wstring>{L"link:=1"});
+    window.manager().RemoveNotifier(&recorder);
 }
 
 }  // namespace

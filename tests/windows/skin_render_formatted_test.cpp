@@ -89,3 +89,34 @@ TEST_F(FormattedTextTest, VariantFontsStayAliveAndAreReused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A raster font has no ABC widths: leaving italic then shifts the pen by nothing.
+TEST_F(FormattedTextTest, ARasterFontGivesNoItalicShift) {
+    CPaintManagerUI& manager = window.manager();
+    manager.AddSkinFont(5, L"Courier", 13, false, false, false, false);
+    TSkinFont* raster = manager.FontInfoById(5);
+    ABC widths = {};
+    {
+        const ScopedSelectObject select(canvas.dc(), raster->handle);
+        if ((raster->metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0 ||
+            GetCharABCWidthsW(canvas.dc(), L' ', L' ', &widths)) {
+            GTEST_SKIP() << "no raster Courier here";
+        }
+    }
+    const auto width = [&](const wchar_t* text, bool italic) {
+        TSkinFont* font = italic ? manager.AcquireVariantFont(raster->face.GetData(), 13, false, false, true) : raster;
+        const ScopedSelectObject select(canvas.dc(), font->handle);
+        SIZE size = {};
+        GetTextExtentPoint32W(canvas.dc(), text, 1, &size);
+        return size.cx;
+    };
+    RECT area = {0, 0, 9999, 100};
+    int none = 0;
+    CSkinRender::DrawFormattedText(canvas.dc(), &manager, area, L"<i>a</i>b", 0xFF000000, nullptr, nullptr, none, 5,
+                                   DT_CALCRECT);
+    EXPECT_EQ(area.right, width(L"a", true) + width(L"b", false));
+}
+
+}  // namespace
