@@ -10,12 +10,6 @@
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
-namespace {
-
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
-
-}  // namespace
-
 CButtonUI::CButtonUI() { textStyle_ = DT_CENTER | DT_VCENTER | DT_SINGLELINE; }
 
 void* CButtonUI::QueryControlInterface(const wchar_t* name) {
@@ -52,14 +46,7 @@ void CButtonUI::SetStateImage(const wchar_t* image) {
 }
 
 void CButtonUI::HandleEvent(TInputEventUI& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (parent_ != nullptr) {
-            parent_->HandleEvent(event);
-        } else {
-            CLabelUI::HandleEvent(event);
-        }
-        return;
-    }
+    if (PassMouseOn(event)) return;
     switch (event.type) {
     case EventSetFocus:
     case EventKillFocus: RequestRepaint(); break;
@@ -106,7 +93,9 @@ void CButtonUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
         {L"pushedbkcolor",
          [](CButtonUI& b, const wchar_t* v) { b.SetRepaintingValue<DWORD>(b.pushedBkColour_, ParseColour(v, false)); }},
         {L"disabledbkcolor",
-         [](CButtonUI& b, const wchar_t* v) { b.SetRepaintingValue<DWORD>(b.disabledBkColour_, ParseColour(v, false)); }},
+         [](CButtonUI& b, const wchar_t* v) {
+             b.SetRepaintingValue<DWORD>(b.disabledBkColour_, ParseColour(v, false));
+         }},
         {L"hottextcolor", [](CButtonUI& b, const wchar_t* v) { b.hotTextColour_ = ParseColour(v, false); }},
         {L"pushedtextcolor", [](CButtonUI& b, const wchar_t* v) { b.pushedTextColour_ = ParseColour(v, false); }},
         {L"focusedtextcolor", [](CButtonUI& b, const wchar_t* v) { b.focusedTextColour_ = ParseColour(v, false); }},

@@ -64,6 +64,16 @@ void CLabelUI::HandleEvent(TInputEventUI& event) {
     CControlUI::HandleEvent(event);
 }
 
+bool CLabelUI::PassMouseOn(TInputEventUI& event) {
+    if (IsMouseEnabled() || event.type < EventMouseMove || event.type > EventScrollWheel) return false;
+    if (parent_ != nullptr) {
+        parent_->HandleEvent(event);
+    } else {
+        CLabelUI::HandleEvent(event);
+    }
+    return true;
+}
+
 void CLabelUI::SetFont(int font) {
     font_ = font;
     remeasure_ = true;

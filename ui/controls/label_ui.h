@@ -40,6 +40,9 @@ public:
     void SetShowHtml(bool show);
 
 protected:
+    // A control that does not take the mouse hands mouse events to its parent (or, without one,
+    // to the label's handling); true when the event was handed on.
+    bool PassMouseOn(TInputEventUI& event);
     // Colours still 0 take the window's defaults, once.
     void TakeDefaultColours();
     // The label's text in `rect` with its style, formatted or plain, with DT_CALCRECT measuring.

@@ -10,12 +10,6 @@
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
-namespace {
-
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
-
-}  // namespace
-
 COptionUI::~COptionUI() {
     if (manager_ != nullptr && !group_.IsEmpty()) manager_->RemoveOptionGroup(group_.GetData(), this);
 }
@@ -145,10 +139,7 @@ void* CCheckBoxUI::QueryControlInterface(const wchar_t* name) {
 }
 
 void CCheckBoxUI::HandleEvent(TInputEventUI& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (parent_ != nullptr) parent_->HandleEvent(event);
-        return;
-    }
+    if (PassMouseOn(event)) return;
     if (autoCheck_ && (event.type == EventButtonDown || event.type == EventDoubleClick)) {
         if (PtInRect(&item_, event.mouse) && IsEnabled()) {
             SetSelected(!selected_, true);

@@ -5,12 +5,6 @@
 #include "ui/core/paint_manager_ui.h"
 
 namespace Tovik {
-namespace {
-
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
-
-}  // namespace
-
 CTextUI::CTextUI() {
     textStyle_ = DT_WORDBREAK;
     textPadding_ = RECT{2, 0, 2, 0};
@@ -31,14 +25,7 @@ int CTextUI::LinkAt(POINT point) const {
 }
 
 void CTextUI::HandleEvent(TInputEventUI& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (parent_ != nullptr) {
-            parent_->HandleEvent(event);
-        } else {
-            CLabelUI::HandleEvent(event);
-        }
-        return;
-    }
+    if (PassMouseOn(event)) return;
     const int link = LinkAt(event.mouse);
     switch (event.type) {
     case EventSetCursor:

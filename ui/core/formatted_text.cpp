@@ -137,6 +137,10 @@ private:
         return metrics.height + metrics.externalLeading;
     }
     bool AtLineStart() const { return pen_.x == rect_.left; }
+    // Where a run of a font with `metrics` starts so that it sits on the line's bottom.
+    int RunTop(const TTextMetrics& metrics) const {
+        return pen_.y + lineHeight_ - metrics.height - metrics.externalLeading;
+    }
 
     void LayLine();
     void NextToken();
@@ -425,8 +429,7 @@ void Walk::Literal(const wchar_t* text, int length) {
     const int width = host_.TextWidth(text, length);
     if (drawPass_) {
         const TTextMetrics metrics = host_.MetricsOf(Font());
-        host_.DrawRun(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, text, length, Colour(),
-                       state_.selected);
+        host_.DrawRun(pen_.x, RunTop(metrics), text, length, Colour(), state_.selected);
     }
     pen_.x += width;
     widest_ = std::max<int>(widest_, pen_.x);
@@ -515,12 +518,11 @@ void Walk::TextRun(const wchar_t* start) {
         int x = pen_.x;
         if (!SingleLine() && (flags_ & FormatCenter) != 0) x += (rect_.right - rect_.left - width) / 2;
         if (!SingleLine() && (flags_ & FormatRight) != 0) x += rect_.right - rect_.left - width;
-        const int y = pen_.y + lineHeight_ - metrics.height - metrics.externalLeading;
+        const int y = RunTop(metrics);
         host_.DrawRun(x, y, start, length, Colour(), state_.selected);
         if (ellipsis) host_.DrawRun(x + width, y, L"...", 3, Colour(), state_.selected);
     } else if (drawPass_ && ellipsis) {
-        host_.DrawRun(pen_.x, pen_.y + lineHeight_ - metrics.height - metrics.externalLeading, L"...", 3, Colour(),
-                       state_.selected);
+        host_.DrawRun(pen_.x, RunTop(metrics), L"...", 3, Colour(), state_.selected);
     }
     state_.p = start + length;
     if (state_.raw && length == static_cast<int>(end - start) && *end != 0 && *end != L'\n') {
