@@ -7,6 +7,8 @@
 #include "ui/controls/horizontal_layout_ui.h"
 #include "ui/controls/label_ui.h"
 #include "ui/controls/option_ui.h"
+#include "ui/controls/progress_ui.h"
+#include "ui/controls/slider_ui.h"
 #include "ui/controls/tab_layout_ui.h"
 #include "ui/controls/text_ui.h"
 #include "ui/controls/vertical_layout_ui.h"
@@ -34,6 +36,8 @@ CControlFactory::CControlFactory() {
     RegisterClassName(L"CLabelUI", Create<CLabelUI>);
     RegisterClassName(L"COptionUI", Create<COptionUI>);
     RegisterClassName(L"CCheckBoxUI", Create<CCheckBoxUI>);
+    RegisterClassName(L"CProgressUI", Create<CProgressUI>);
+    RegisterClassName(L"CSliderUI", Create<CSliderUI>);
     RegisterClassName(L"CTextUI", Create<CTextUI>);
     RegisterClassName(L"CHorizontalLayoutUI", Create<CHorizontalLayoutUI>);
     RegisterClassName(L"CTabLayoutUI", Create<CTabLayoutUI>);
