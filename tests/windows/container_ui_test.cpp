@@ -144,9 +144,9 @@ TEST(ContainerGeometry, TheContentRectangleFollowsTheScrollPosition) {
     const RECT content = list.GetContentRect();
     const int clientWidth = 100 - vertical->GetFixedWidth(), clientHeight = 100 - horizontal->GetFixedHeight();
     EXPECT_EQ(content.top, -40);
-    EXPECT_EQ(content.bottom, clientHeight + vertical->GetScrollRange() - 40);
+    EXPECT_EQ(content.bottom, clientHeight + vertical->GetBarRange() - 40);
     EXPECT_EQ(content.left, -20);
-    EXPECT_EQ(content.right, clientWidth + horizontal->GetScrollRange() - 20);
+    EXPECT_EQ(content.right, clientWidth + horizontal->GetBarRange() - 20);
 }
 
 TEST(ContainerPaint, ChildrenAreClippedToTheClientArea) {
@@ -175,7 +175,7 @@ TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
     list.SetPosition({0, 0, 100, 100}, false);
     CScrollBarUI* bar = list.GetVScrollBar();
     ASSERT_TRUE(bar->IsVisible());
-    EXPECT_EQ(bar->GetScrollRange(), 200);
+    EXPECT_EQ(bar->GetBarRange(), 200);
     struct Step {
         int type;
         WPARAM code;  // the key, or the wheel's scroll code
@@ -194,7 +194,7 @@ TEST(ContainerScrolling, KeysAndWheelMoveTheVerticalBar) {
             event.wParam = step.code;
         }
         list.HandleEvent(event);
-        EXPECT_EQ(bar->GetScrollPos(), step.position) << "after the step to " << step.position;
+        EXPECT_EQ(bar->GetBarPosition(), step.position) << "after the step to " << step.position;
     }
     EXPECT_EQ(list.ItemAt(0)->GetPosition().top, 0);
 }

@@ -226,8 +226,8 @@ TEST(ScrollBars, AppearOnlyWhenTheContentDoesNotFit) {
     list.AddItem(Child(L"height=\"90\""));
     list.SetPosition({0, 0, 100, 100}, false);
     EXPECT_TRUE(bar->IsVisible());
-    EXPECT_EQ(bar->GetScrollPos(), 0);
-    EXPECT_EQ(bar->GetScrollRange(), 30);
+    EXPECT_EQ(bar->GetBarPosition(), 0);
+    EXPECT_EQ(bar->GetBarRange(), 30);
     EXPECT_EQ(Text(list.ItemAt(0)->GetPosition()), "0,0,84,40");
     list.SetScrollOffset({0, 10}, false);
     EXPECT_EQ(Text(list.ItemAt(0)->GetPosition()), "0,-10,84,30");

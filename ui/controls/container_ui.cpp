@@ -186,13 +186,13 @@ RECT CContainerUI::ClientRect() const {
 RECT CContainerUI::GetContentRect() {
     RECT rc = InsetRect();
     if (IsBarVisible(verticalBar_)) {
-        rc.top -= verticalBar_->GetScrollPos();
-        rc.bottom += verticalBar_->GetScrollRange() - verticalBar_->GetScrollPos();
+        rc.top -= verticalBar_->GetBarPosition();
+        rc.bottom += verticalBar_->GetBarRange() - verticalBar_->GetBarPosition();
         rc.right -= verticalBar_->GetFixedWidth();
     }
     if (IsBarVisible(horizontalBar_)) {
-        rc.left -= horizontalBar_->GetScrollPos();
-        rc.right += horizontalBar_->GetScrollRange() - horizontalBar_->GetScrollPos();
+        rc.left -= horizontalBar_->GetBarPosition();
+        rc.right += horizontalBar_->GetBarRange() - horizontalBar_->GetBarPosition();
         rc.bottom -= horizontalBar_->GetFixedHeight();
     }
     return rc;

@@ -21,7 +21,7 @@ void CContainerUI::EnableScrollBars(bool vertical, bool horizontal) {
         if (bar != nullptr) return;
         bar = std::make_unique<CScrollBarUI>();
         bar->SetHorizontal(isHorizontal);
-        bar->SetOwner(this);
+        bar->SetScrollOwner(this);
         bar->AttachToManager(manager_, nullptr, false);
         if (manager_ != nullptr) {
             if (const wchar_t* defaults = manager_->DefaultAttributesFor(className)) {
@@ -35,26 +35,26 @@ void CContainerUI::EnableScrollBars(bool vertical, bool horizontal) {
 }
 
 SIZE CContainerUI::GetScrollOffset() const {
-    return SIZE{IsBarVisible(horizontalBar_) ? horizontalBar_->GetScrollPos() : 0,
-                IsBarVisible(verticalBar_) ? verticalBar_->GetScrollPos() : 0};
+    return SIZE{IsBarVisible(horizontalBar_) ? ClampToInt(horizontalBar_->GetBarPosition()) : 0,
+                IsBarVisible(verticalBar_) ? ClampToInt(verticalBar_->GetBarPosition()) : 0};
 }
 
 SIZE CContainerUI::GetScrollExtent() const {
-    return SIZE{IsBarVisible(horizontalBar_) ? horizontalBar_->GetScrollRange() : 0,
-                IsBarVisible(verticalBar_) ? verticalBar_->GetScrollRange() : 0};
+    return SIZE{IsBarVisible(horizontalBar_) ? ClampToInt(horizontalBar_->GetBarRange()) : 0,
+                IsBarVisible(verticalBar_) ? ClampToInt(verticalBar_->GetBarRange()) : 0};
 }
 
 void CContainerUI::SetScrollOffset(SIZE offset, bool notify) {
     int dx = 0, dy = 0;
     if (IsBarVisible(verticalBar_)) {
-        const int before = verticalBar_->GetScrollPos();
-        verticalBar_->SetScrollPos(offset.cy);
-        dy = verticalBar_->GetScrollPos() - before;
+        const int before = verticalBar_->GetBarPosition();
+        verticalBar_->SetBarPosition(offset.cy);
+        dy = verticalBar_->GetBarPosition() - before;
     }
     if (IsBarVisible(horizontalBar_)) {
-        const int before = horizontalBar_->GetScrollPos();
-        horizontalBar_->SetScrollPos(offset.cx);
-        dx = horizontalBar_->GetScrollPos() - before;
+        const int before = horizontalBar_->GetBarPosition();
+        horizontalBar_->SetBarPosition(offset.cx);
+        dx = horizontalBar_->GetBarPosition() - before;
     }
     if (dx == 0 && dy == 0) return;
     for (int i = 0; i < items_.GetSize(); ++i) {
@@ -67,7 +67,7 @@ void CContainerUI::SetScrollOffset(SIZE offset, bool notify) {
     RequestRepaint();
     if (notify && verticalBar_ != nullptr && manager_ != nullptr) {
         const int line = verticalBar_->GetLineSize();
-        manager_->SendNotify(this, L"scroll", static_cast<WPARAM>((verticalBar_->GetScrollPos() + line) / line), 0);
+        manager_->SendNotify(this, L"scroll", static_cast<WPARAM>((verticalBar_->GetBarPosition() + line) / line), 0);
     }
 }
 
@@ -124,24 +124,24 @@ void CContainerUI::UpdateOneBar(CScrollBarUI* bar, int overflow, RECT placement)
     if (bar == nullptr) return;
     if (overflow > 0 && !bar->IsVisible()) {
         bar->SetVisible(true);
-        bar->SetScrollRange(overflow);
-        bar->SetScrollPos(0);
+        bar->SetBarRange(overflow);
+        bar->SetBarPosition(0);
         SetPosition(item_, true);
         return;
     }
     if (!bar->IsVisible()) return;
     if (overflow > 0) {
         bar->SetPosition(placement, true);
-        if (bar->GetScrollRange() != overflow) {
-            const int before = bar->GetScrollPos();
-            bar->SetScrollRange(std::abs(overflow));
-            if (bar->GetScrollPos() < before) SetPosition(item_, true);
+        if (bar->GetBarRange() != overflow) {
+            const int before = bar->GetBarPosition();
+            bar->SetBarRange(std::abs(overflow));
+            if (bar->GetBarPosition() < before) SetPosition(item_, true);
         }
         return;
     }
     bar->SetVisible(false);
-    bar->SetScrollPos(0);
-    bar->SetScrollRange(0);
+    bar->SetBarPosition(0);
+    bar->SetBarRange(0);
     SetPosition(item_, true);
 }
 

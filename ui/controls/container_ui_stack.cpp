@@ -98,8 +98,8 @@ StackPlan PlanStack(const CContainerUI& container, bool vertical, const RECT& cl
     const UINT align = container.GetChildAlign(), valign = container.GetChildVAlign();
     // Only the vertical layout counts its own bar's range into the room along its direction.
     const int mainAvailable =
-        ClampToInt(axis.MainLength(client) + (vertical && mainBar ? mainBar->GetScrollRange() : 0));
-    const int crossAvailable = ClampToInt(axis.CrossLength(client) + (crossBar ? crossBar->GetScrollRange() : 0));
+        ClampToInt(axis.MainLength(client) + (vertical && mainBar ? mainBar->GetBarRange() : 0));
+    const int crossAvailable = ClampToInt(axis.CrossLength(client) + (crossBar ? crossBar->GetBarRange() : 0));
     return StackPlan{axis,
                      client,
                      mainBar,
@@ -147,22 +147,22 @@ int64_t CrossStart(const StackPlan& plan, const RECT& pad, int cross) {
     const CScrollBarUI* bar = plan.crossBar;
     if (plan.crossCentre) {
         const int64_t centre = (int64_t{axis.CrossStart(plan.client)} + axis.CrossEnd(plan.client)) / 2 +
-                               (bar ? bar->GetScrollRange() / 2 - bar->GetScrollPos() : 0);
+                               (bar ? bar->GetBarRange() / 2 - bar->GetBarPosition() : 0);
         return centre - cross / 2;
     }
     if (plan.crossEnd) {
         const int64_t end =
-            int64_t{axis.CrossEnd(plan.client)} + (bar ? bar->GetScrollRange() - bar->GetScrollPos() : 0);
+            int64_t{axis.CrossEnd(plan.client)} + (bar ? bar->GetBarRange() - bar->GetBarPosition() : 0);
         return end - axis.CrossEnd(pad) - cross;
     }
-    return int64_t{axis.CrossStart(plan.client)} - (bar ? bar->GetScrollPos() : 0) + axis.CrossStart(pad);
+    return int64_t{axis.CrossStart(plan.client)} - (bar ? bar->GetBarPosition() : 0) + axis.CrossStart(pad);
 }
 
 // Where the first child starts along the main direction: scrolled by the main bar, or aligned
 // when no child is adjustable.
 int64_t MainStart(const StackPlan& plan, const StackTotals& totals) {
     int64_t position = plan.axis.MainStart(plan.client);
-    if (plan.mainBar != nullptr) return position - plan.mainBar->GetScrollPos();
+    if (plan.mainBar != nullptr) return position - plan.mainBar->GetBarPosition();
     if (totals.adjustable == 0) {
         if (plan.mainCentre) position += (plan.mainAvailable - totals.fixedTotal) / 2;
         if (plan.mainEnd) position += plan.mainAvailable - totals.fixedTotal;

@@ -8,6 +8,7 @@
 #include "ui/controls/label_ui.h"
 #include "ui/controls/option_ui.h"
 #include "ui/controls/progress_ui.h"
+#include "ui/controls/scroll_bar_ui.h"
 #include "ui/controls/slider_ui.h"
 #include "ui/controls/tab_layout_ui.h"
 #include "ui/controls/text_ui.h"
@@ -37,6 +38,7 @@ CControlFactory::CControlFactory() {
     RegisterClassName(L"COptionUI", Create<COptionUI>);
     RegisterClassName(L"CCheckBoxUI", Create<CCheckBoxUI>);
     RegisterClassName(L"CProgressUI", Create<CProgressUI>);
+    RegisterClassName(L"CScrollBarUI", Create<CScrollBarUI>);
     RegisterClassName(L"CSliderUI", Create<CSliderUI>);
     RegisterClassName(L"CTextUI", Create<CTextUI>);
     RegisterClassName(L"CHorizontalLayoutUI", Create<CHorizontalLayoutUI>);
