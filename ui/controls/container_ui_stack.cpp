@@ -97,8 +97,7 @@ StackPlan PlanStack(const CContainerUI& container, bool vertical, const RECT& cl
     CScrollBarUI* crossBar = vertical ? horizontalBar : verticalBar;
     const UINT align = container.GetChildAlign(), valign = container.GetChildVAlign();
     // Only the vertical layout counts its own bar's range into the room along its direction.
-    const int mainAvailable =
-        ClampToInt(axis.MainLength(client) + (vertical && mainBar ? mainBar->GetBarRange() : 0));
+    const int mainAvailable = ClampToInt(axis.MainLength(client) + (vertical && mainBar ? mainBar->GetBarRange() : 0));
     const int crossAvailable = ClampToInt(axis.CrossLength(client) + (crossBar ? crossBar->GetBarRange() : 0));
     return StackPlan{axis,
                      client,
