@@ -2,10 +2,12 @@
 
 #include "support/platform.h"
 #include "ui/controls/button_ui.h"
+#include "ui/controls/combo_ui.h"
 #include "ui/controls/container_ui.h"
 #include "ui/controls/control_ui.h"
 #include "ui/controls/horizontal_layout_ui.h"
 #include "ui/controls/label_ui.h"
+#include "ui/controls/list_element_ui.h"
 #include "ui/controls/option_ui.h"
 #include "ui/controls/progress_ui.h"
 #include "ui/controls/scroll_bar_ui.h"
@@ -34,7 +36,9 @@ CControlFactory::CControlFactory() {
     RegisterClassName(L"CControlUI", Create<CControlUI>);
     RegisterClassName(L"CContainerUI", Create<CContainerUI>);
     RegisterClassName(L"CButtonUI", Create<CButtonUI>);
+    RegisterClassName(L"CComboUI", Create<CComboUI>);
     RegisterClassName(L"CLabelUI", Create<CLabelUI>);
+    RegisterClassName(L"CListLabelElementUI", Create<CListLabelElementUI>);
     RegisterClassName(L"COptionUI", Create<COptionUI>);
     RegisterClassName(L"CCheckBoxUI", Create<CCheckBoxUI>);
     RegisterClassName(L"CProgressUI", Create<CProgressUI>);
