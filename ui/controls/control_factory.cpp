@@ -5,6 +5,7 @@
 #include "ui/controls/combo_ui.h"
 #include "ui/controls/container_ui.h"
 #include "ui/controls/control_ui.h"
+#include "ui/controls/edit_ui.h"
 #include "ui/controls/horizontal_layout_ui.h"
 #include "ui/controls/label_ui.h"
 #include "ui/controls/list_element_ui.h"
@@ -37,6 +38,7 @@ CControlFactory::CControlFactory() {
     RegisterClassName(L"CContainerUI", Create<CContainerUI>);
     RegisterClassName(L"CButtonUI", Create<CButtonUI>);
     RegisterClassName(L"CComboUI", Create<CComboUI>);
+    RegisterClassName(L"CEditUI", Create<CEditUI>);
     RegisterClassName(L"CLabelUI", Create<CLabelUI>);
     RegisterClassName(L"CListLabelElementUI", Create<CListLabelElementUI>);
     RegisterClassName(L"COptionUI", Create<COptionUI>);
