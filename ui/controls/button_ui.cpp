@@ -139,13 +139,12 @@ void CButtonUI::PaintStateImage(HDC dc) {
         }
     }
     RefreshStateBits();
-    const CStringUI* image = (state_ & StateDisabled) != 0  ? &disabledImage_
-                             : (state_ & StatePushed) != 0  ? &pushedImage_
-                             : (state_ & StateHot) != 0     ? &hotImage_
-                             : (state_ & StateFocused) != 0 ? &focusedImage_
-                                                            : nullptr;
-    if (image != nullptr && !image->IsEmpty() && DrawImageString(dc, image->GetData())) return;
-    if (!normalImage_.IsEmpty()) DrawImageString(dc, normalImage_.GetData());
+    DrawStateLook(*this, dc, state_,
+                  {{StateDisabled, &disabledImage_},
+                   {StatePushed, &pushedImage_},
+                   {StateHot, &hotImage_},
+                   {StateFocused, &focusedImage_}},
+                  normalImage_);
 }
 
 void CButtonUI::PaintForegroundImage(HDC dc) {

@@ -4,6 +4,7 @@
 
 #include "ui/controls/button_press.h"
 #include "ui/controls/combo_wnd.h"
+#include "ui/controls/state_image_slices.h"
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
@@ -338,13 +339,12 @@ bool CComboUI::PaintContent(HDC dc, const RECT& area, CControlUI* stop) {
 void CComboUI::PaintStateImage(HDC dc) {
     state_ = HasFocus() ? state_ | StateFocused : state_ & ~StateFocused;
     state_ = IsEnabled() ? state_ & ~StateDisabled : state_ | StateDisabled;
-    const CStringUI* image = (state_ & StateDisabled) != 0  ? &disabledImage_
-                             : (state_ & StatePushed) != 0  ? &pushedImage_
-                             : (state_ & StateHot) != 0     ? &hotImage_
-                             : (state_ & StateFocused) != 0 ? &focusedImage_
-                                                            : nullptr;
-    if (image != nullptr && !image->IsEmpty() && DrawImageString(dc, image->GetData())) return;
-    if (!normalImage_.IsEmpty()) DrawImageString(dc, normalImage_.GetData());
+    DrawStateLook(*this, dc, state_,
+                  {{StateDisabled, &disabledImage_},
+                   {StatePushed, &pushedImage_},
+                   {StateHot, &hotImage_},
+                   {StateFocused, &focusedImage_}},
+                  normalImage_);
 }
 
 void CComboUI::PaintText(HDC dc) {

@@ -4,6 +4,7 @@
 
 #include "ui/controls/button_press.h"
 #include "ui/controls/edit_wnd.h"
+#include "ui/controls/state_image_slices.h"
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
@@ -223,12 +224,9 @@ SIZE CEditUI::MeasureSize(SIZE available) {
 void CEditUI::PaintStateImage(HDC dc) {
     state_ = HasFocus() ? state_ | StateFocused : state_ & ~StateFocused;
     state_ = IsEnabled() ? state_ & ~StateDisabled : state_ | StateDisabled;
-    const CStringUI* image = (state_ & StateDisabled) != 0  ? &disabledImage_
-                             : (state_ & StateFocused) != 0 ? &focusedImage_
-                             : (state_ & StateHot) != 0     ? &hotImage_
-                                                            : nullptr;
-    if (image != nullptr && !image->IsEmpty() && DrawImageString(dc, image->GetData())) return;
-    if (!normalImage_.IsEmpty()) DrawImageString(dc, normalImage_.GetData());
+    DrawStateLook(*this, dc, state_,
+                  {{StateDisabled, &disabledImage_}, {StateFocused, &focusedImage_}, {StateHot, &hotImage_}},
+                  normalImage_);
 }
 
 void CEditUI::PaintText(HDC dc) {

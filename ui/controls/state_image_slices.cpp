@@ -1,5 +1,6 @@
 #include "ui/controls/state_image_slices.h"
 
+#include "ui/controls/control_ui.h"
 #include "ui/core/paint_manager_ui.h"
 
 namespace Tovik {
@@ -12,6 +13,16 @@ CStateImageSlices::CStateImageSlices(CPaintManagerUI* manager, const CStringUI& 
     if (decoded == nullptr || decoded->width <= 0 || decoded->height <= 0) return;
     width_ = decoded->width / count;
     height_ = decoded->height;
+}
+
+void DrawStateLook(CControlUI& control, HDC dc, UINT state, std::initializer_list<TStateLook> looks,
+                   const CStringUI& normal) {
+    for (const TStateLook& look : looks) {
+        if ((state & look.bit) == 0) continue;
+        if (!look.image->IsEmpty() && control.DrawImageString(dc, look.image->GetData())) return;
+        break;
+    }
+    if (!normal.IsEmpty()) control.DrawImageString(dc, normal.GetData());
 }
 
 CStringUI CStateImageSlices::Slice(int index) const {
