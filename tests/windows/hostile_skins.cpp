@@ -40,7 +40,18 @@ constexpr char kSkin[] = R"(<?xml version="1.0" encoding="utf-8"?>
         <Include source="part.xml" count="2"/>
         <Container vscrollbar="true" inset="2,2,2,2"><Control height="900"/></Container>
       </VerticalLayout>
-      <VerticalLayout><Control name="sld_percent" height="9"/></VerticalLayout>
+      <VerticalLayout>
+        <Slider name="sld_percent" height="9" value="37" mouse="false" bkimage="file='bg.png'" foreimage="file='bg.png' "/>
+        <Label name="lbSchedule" text="0.00%" showhtml="true" autocalcwidth="true"/>
+        <Text text="see <a x>the <b>licence</b></a> {c #FF00FF00}now{/c}" showhtml="true"/>
+        <Button name="BtnDown" stateimage="bg.png" statecount="4" bindtablayoutname="tabPage" bindtabindex="1" text="立即下载"/>
+        <Option name="BtnConsent" selected="true" group="g" selectedstateimage="bg.png" selectedstatecount="2"/>
+        <CheckBox EnableAutoCheck="true" selected="true"/>
+        <Progress hor="false" min="10" max="5" value="7" forecolor="#FF00FF00"/>
+        <Combo name="comboDisk" dropboxsize="0,-5" itemalign="center"><ListLabelElement text="C 盘" selected="true"/><ListLabelElement text="D"/></Combo>
+        <Edit name="edt_dir" text="C:\Corvana" password="true" tipvalue="tip" maxchar="-1"/>
+        <ScrollBar hor="true" range="-5" value="99" showbutton1="false"/>
+      </VerticalLayout>
     </TabLayout>
   </VerticalLayout>
 </Window>)";
@@ -57,6 +68,11 @@ const char* const kTokens[] = {
     "</VerticalLayout>",
     "<HorizontalLayout sepwidth=\"-5\">",
     "<Control/>",
+    "<Button text=\"<b><i>x\" showhtml=\"true\"/>",
+    "<Combo><ListLabelElement/></Combo>",
+    "<Slider thumbsize=\"-5,99999\" step=\"-3\"/>",
+    " stateimage=\"bg.png\" statecount=\"99999\"",
+    " showhtml=\"true\" text=\"<p 99999><x -99999><i bg.png 0 -1><f 1 99999 bold>\"",
     "<TabLayout selectedid=\"99\">",
     "<Font id=\"2\" name=\"\" size=\"-500\" default=\"true\"/>",
     "<Image name=\"missing.png\" restype=\"7\"/>",
