@@ -7,6 +7,7 @@
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
@@ -172,18 +173,10 @@ int CButtonUI::StateFont() const {
     return font_;
 }
 
-void CButtonUI::PaintButtonText(HDC dc, DWORD colour, int font) {
-    if (GetText().IsEmpty()) return;
-    const RECT padding = GetTextPadding();
-    RECT rect = {item_.left + padding.left, item_.top + padding.top, item_.right - padding.right,
-                 item_.bottom - padding.bottom};
-    DrawLabelText(dc, rect, colour, font, textStyle_);
-}
-
 void CButtonUI::PaintText(HDC dc) {
     RefreshStateBits();
     TakeDefaultColours();
-    PaintButtonText(dc, StateTextColour(), StateFont());
+    DrawTextInPadding(dc, StateTextColour(), StateFont());
 }
 
 }  // namespace Tovik

@@ -52,8 +52,6 @@ public:
 protected:
     // Focused and disabled bits from the control; in a disabled window only the disabled bit.
     void RefreshStateBits();
-    // The text with a colour and font chosen by the caller.
-    void PaintButtonText(HDC dc, DWORD colour, int font);
     DWORD StateTextColour() const;
     int StateFont() const;
 

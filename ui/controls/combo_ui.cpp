@@ -8,15 +8,13 @@
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
 namespace {
 
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
 bool Has(const wchar_t* value, const wchar_t* word) { return std::wcsstr(value, word) != nullptr; }
-// Clears `off`, then sets `on`.
-void Adjust(UINT& style, UINT on, UINT off) { style = (style & ~off) | on; }
 IListItemUI* ItemOf(CControlUI* control) {
     return control != nullptr ? static_cast<IListItemUI*>(control->QueryControlInterface(L"ListItem")) : nullptr;
 }
@@ -228,24 +226,24 @@ void CComboUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
     static const Row kRows[] = {
         {L"align",
          [](CComboUI& c, const wchar_t* v) {
-             if (Has(v, L"left")) Adjust(c.textStyle_, 0, 0x23);
-             if (Has(v, L"center")) Adjust(c.textStyle_, 1, 2);
-             if (Has(v, L"right")) Adjust(c.textStyle_, 2, 0x23);
+             if (Has(v, L"left")) AdjustBits(c.textStyle_, 0, 0x23);
+             if (Has(v, L"center")) AdjustBits(c.textStyle_, 1, 2);
+             if (Has(v, L"right")) AdjustBits(c.textStyle_, 2, 0x23);
          }},
         {L"valign",
          [](CComboUI& c, const wchar_t* v) {
-             if (Has(v, L"top")) Adjust(c.textStyle_, 0x20, 0x0C);
-             if (Has(v, L"vcenter")) Adjust(c.textStyle_, 0x24, 8);
-             if (Has(v, L"bottom")) Adjust(c.textStyle_, 0x28, 0x2C);
+             if (Has(v, L"top")) AdjustBits(c.textStyle_, 0x20, 0x0C);
+             if (Has(v, L"vcenter")) AdjustBits(c.textStyle_, 0x24, 8);
+             if (Has(v, L"bottom")) AdjustBits(c.textStyle_, 0x28, 0x2C);
          }},
         {L"endellipsis",
          [](CComboUI& c, const wchar_t* v) {
-             ParseBool(v) ? Adjust(c.textStyle_, DT_END_ELLIPSIS, 0) : Adjust(c.textStyle_, 0, DT_END_ELLIPSIS);
+             ParseBool(v) ? AdjustBits(c.textStyle_, DT_END_ELLIPSIS, 0) : AdjustBits(c.textStyle_, 0, DT_END_ELLIPSIS);
          }},
         {L"wordbreak",
          [](CComboUI& c, const wchar_t* v) {
-             ParseBool(v) ? Adjust(c.textStyle_, DT_WORDBREAK | DT_EDITCONTROL, DT_SINGLELINE)
-                          : Adjust(c.textStyle_, DT_SINGLELINE, DT_WORDBREAK | DT_EDITCONTROL);
+             ParseBool(v) ? AdjustBits(c.textStyle_, DT_WORDBREAK | DT_EDITCONTROL, DT_SINGLELINE)
+                          : AdjustBits(c.textStyle_, DT_SINGLELINE, DT_WORDBREAK | DT_EDITCONTROL);
          }},
         {L"font", [](CComboUI& c, const wchar_t* v) { c.SetRepaintingValue(c.font_, ParseInt(v)); }},
         {L"textcolor",
@@ -283,21 +281,21 @@ void CComboUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
         {L"itemalign",
          [](CComboUI& c, const wchar_t* v) {
              UINT& style = c.itemStyle_.textStyle;
-             if (Has(v, L"left")) Adjust(style, 0, 3);
-             if (Has(v, L"center")) Adjust(style, 1, 2);
-             if (Has(v, L"right")) Adjust(style, 2, 3);
+             if (Has(v, L"left")) AdjustBits(style, 0, 3);
+             if (Has(v, L"center")) AdjustBits(style, 1, 2);
+             if (Has(v, L"right")) AdjustBits(style, 2, 3);
          }},
         {L"itemvalign",
          [](CComboUI& c, const wchar_t* v) {
              UINT& style = c.itemStyle_.textStyle;
-             if (Has(v, L"top")) Adjust(style, 0, 0x0C);
-             if (Has(v, L"vcenter")) Adjust(style, 0x24, 0x18);
-             if (Has(v, L"bottom")) Adjust(style, 8, 0x0C);
+             if (Has(v, L"top")) AdjustBits(style, 0, 0x0C);
+             if (Has(v, L"vcenter")) AdjustBits(style, 0x24, 0x18);
+             if (Has(v, L"bottom")) AdjustBits(style, 8, 0x0C);
          }},
         {L"itemendellipsis",
          [](CComboUI& c, const wchar_t* v) {
              UINT& style = c.itemStyle_.textStyle;
-             ParseBool(v) ? Adjust(style, DT_END_ELLIPSIS, 0) : Adjust(style, 0, DT_END_ELLIPSIS);
+             ParseBool(v) ? AdjustBits(style, DT_END_ELLIPSIS, 0) : AdjustBits(style, 0, DT_END_ELLIPSIS);
          }},
         {L"itembkcolor", [](CComboUI& c, const wchar_t* v) { c.itemStyle_.bkColour = ParseColour(v, false); }},
         {L"itembkimage", [](CComboUI& c, const wchar_t* v) { c.itemStyle_.bkImage = v; }},
@@ -355,8 +353,7 @@ void CComboUI::PaintText(HDC dc) {
     }
     const CStringUI text = GetText();
     if (text.IsEmpty()) return;
-    RECT rect = {item_.left + textPadding_.left, item_.top + textPadding_.top, item_.right - textPadding_.right,
-                 item_.bottom - textPadding_.bottom};
+    RECT rect = Inset(item_, textPadding_);
     const DWORD colour = IsEnabled() ? textColour_ : disabledTextColour_;
     if (showHtml_) {
         int none = 0;

@@ -345,6 +345,19 @@ bool CControlUI::DrawImageString(HDC dc, const wchar_t* image, const wchar_t* mo
     return CSkinRender::DrawImageString(dc, manager_, item_, paintRect_, image, modifier);
 }
 
+CStringUI CControlUI::DestModifier(const RECT& relative, bool crop) const {
+    const int percent = Scale(100) > 0 ? Scale(100) : 1;
+    const int l = MulDiv(relative.left, 100, percent), t = MulDiv(relative.top, 100, percent);
+    const int r = MulDiv(relative.right, 100, percent), b = MulDiv(relative.bottom, 100, percent);
+    CStringUI modifier;
+    if (crop) {
+        modifier.Format(L"dest='%d,%d,%d,%d' source='%d,%d,%d,%d'", l, t, r, b, l, t, r, b);
+    } else {
+        modifier.Format(L"dest='%d,%d,%d,%d'", l, t, r, b);
+    }
+    return modifier;
+}
+
 DWORD CControlUI::AdjustColor(DWORD colour) const {
     if (!colorHsl_) return colour;
     short hue, saturation, lightness;

@@ -205,6 +205,9 @@ protected:
     }
     int Scale(int value) const;
     RECT Scale(const RECT& rect) const;
+    // `relative` (to the item) in markup units as a "dest='…'" modifier, with the same numbers as
+    // "source='…'" too when `crop`.
+    CStringUI DestModifier(const RECT& relative, bool crop = false) const;
     SIZE Scale(SIZE size) const;
 
     CPaintManagerUI* manager_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/resource_catalog_ui.h"
 #include "ui/core/skin_render.h"
 
@@ -73,8 +74,7 @@ void CEditUI::SetEnabled(bool enabled) {
 
 RECT CEditUI::GetNativeEditRect() const {
     const RECT padding = GetTextPadding();
-    RECT rect = {item_.left + padding.left, item_.top + padding.top, item_.right - padding.right,
-                 item_.bottom - padding.bottom};
+    RECT rect = Inset(item_, padding);
     if (manager_ != nullptr) {
         const LONG line = manager_->FontInfoById(font_)->metrics.tmHeight;
         if (line < rect.bottom - rect.top) {
@@ -239,8 +239,7 @@ void CEditUI::PaintText(HDC dc) {
         for (int i = 0; i < shown.GetLength(); ++i) shown.SetAt(i, passwordChar_);
     }
     if (shown.IsEmpty()) return;
-    RECT rect = {item_.left + textPadding_.left, item_.top + textPadding_.top, item_.right - textPadding_.right,
-                 item_.bottom - textPadding_.bottom};
+    RECT rect = Inset(item_, textPadding_);
     const DWORD colour = !IsEnabled() ? disabledTextColour_ : showTip ? tipColour_ : textColour_;
     CSkinRender::DrawText(dc, manager_, rect, shown.GetData(), colour, font_, textStyle_ | DT_SINGLELINE);
 }

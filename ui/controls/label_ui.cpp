@@ -6,37 +6,37 @@
 #include "ui/core/attribute_table.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
 namespace {
 
-// Sets `on` bits and clears `off` bits of a style.
-void Adjust(UINT& style, UINT on, UINT off) { style = (style | on) & ~off; }
-
 void ApplyAlign(CLabelUI& label, const wchar_t* value) {
     UINT style = label.GetTextStyle();
-    if (std::wcsstr(value, L"left") != nullptr) Adjust(style, 0, DT_CENTER | DT_RIGHT);
-    if (std::wcsstr(value, L"center") != nullptr) Adjust(style, DT_CENTER, DT_RIGHT);
-    if (std::wcsstr(value, L"right") != nullptr) Adjust(style, DT_RIGHT, DT_CENTER);
+    if (std::wcsstr(value, L"left") != nullptr) AdjustBits(style, 0, DT_CENTER | DT_RIGHT);
+    if (std::wcsstr(value, L"center") != nullptr) AdjustBits(style, DT_CENTER, DT_RIGHT);
+    if (std::wcsstr(value, L"right") != nullptr) AdjustBits(style, DT_RIGHT, DT_CENTER);
     label.SetTextStyle(style);
 }
 
 // Any vertical alignment forces single-line drawing.
 void ApplyVAlign(CLabelUI& label, const wchar_t* value) {
     UINT style = label.GetTextStyle();
-    if (std::wcsstr(value, L"top") != nullptr) Adjust(style, DT_SINGLELINE, DT_BOTTOM | DT_VCENTER | DT_WORDBREAK);
-    if (std::wcsstr(value, L"vcenter") != nullptr) Adjust(style, DT_SINGLELINE | DT_VCENTER, DT_BOTTOM | DT_WORDBREAK);
-    if (std::wcsstr(value, L"bottom") != nullptr) Adjust(style, DT_SINGLELINE | DT_BOTTOM, DT_VCENTER | DT_WORDBREAK);
+    if (std::wcsstr(value, L"top") != nullptr) AdjustBits(style, DT_SINGLELINE, DT_BOTTOM | DT_VCENTER | DT_WORDBREAK);
+    if (std::wcsstr(value, L"vcenter") != nullptr)
+        AdjustBits(style, DT_SINGLELINE | DT_VCENTER, DT_BOTTOM | DT_WORDBREAK);
+    if (std::wcsstr(value, L"bottom") != nullptr)
+        AdjustBits(style, DT_SINGLELINE | DT_BOTTOM, DT_VCENTER | DT_WORDBREAK);
     label.SetTextStyle(style);
 }
 
 void ApplyFlag(CLabelUI& label, UINT on, UINT off, bool value) {
     UINT style = label.GetTextStyle();
     if (value) {
-        Adjust(style, on, off);
+        AdjustBits(style, on, off);
     } else {
-        Adjust(style, off, on);
+        AdjustBits(style, off, on);
     }
     label.SetTextStyle(style);
 }
@@ -65,7 +65,7 @@ void CLabelUI::HandleEvent(TInputEventUI& event) {
 }
 
 bool CLabelUI::PassMouseOn(TInputEventUI& event) {
-    if (IsMouseEnabled() || event.type < EventMouseMove || event.type > EventScrollWheel) return false;
+    if (IsMouseEnabled() || !IsMouseEvent(event.type)) return false;
     if (parent_ != nullptr) {
         parent_->HandleEvent(event);
     } else {
@@ -165,13 +165,15 @@ void CLabelUI::TakeDefaultColours() {
     }
 }
 
+void CLabelUI::DrawTextInPadding(HDC dc, DWORD colour, int font) {
+    if (GetText().IsEmpty()) return;
+    RECT rect = Inset(item_, GetTextPadding());
+    DrawLabelText(dc, rect, colour, font, textStyle_);
+}
+
 void CLabelUI::PaintText(HDC dc) {
     TakeDefaultColours();
-    if (GetText().IsEmpty()) return;
-    const RECT padding = GetTextPadding();
-    RECT rect = {item_.left + padding.left, item_.top + padding.top, item_.right - padding.right,
-                 item_.bottom - padding.bottom};
-    DrawLabelText(dc, rect, IsEnabled() ? textColour_ : disabledTextColour_, font_, textStyle_);
+    DrawTextInPadding(dc, IsEnabled() ? textColour_ : disabledTextColour_, font_);
 }
 
 }  // namespace Tovik

@@ -49,6 +49,8 @@ protected:
     void DrawLabelText(HDC dc, RECT& rect, DWORD colour, int font, UINT style, RECT* links = nullptr,
                        CStringUI* linkTexts = nullptr, int* linkCount = nullptr);
     SIZE MeasureText(RECT area);
+    // The text (when there is one) in the item less the scaled text padding.
+    void DrawTextInPadding(HDC dc, DWORD colour, int font);
 
     DWORD textColour_ = 0;
     DWORD disabledTextColour_ = 0;

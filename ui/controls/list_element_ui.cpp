@@ -6,15 +6,10 @@
 #include "ui/core/attribute_values.h"
 #include "ui/core/key_state.h"
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 #include "ui/core/skin_render.h"
 
 namespace Tovik {
-namespace {
-
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
-
-}  // namespace
-
 void* CListElementUI::QueryControlInterface(const wchar_t* name) {
     if (name != nullptr && std::wcscmp(name, L"ListItem") == 0) return static_cast<IListItemUI*>(this);
     if (name != nullptr && std::wcscmp(name, L"ListElement") == 0) return this;
@@ -205,8 +200,7 @@ void CListLabelElementUI::PaintItemText(HDC dc, const RECT& rect) {
     if (selected_) colour = style.selectedTextColour;
     if (!IsEnabled()) colour = style.disabledTextColour;
     const RECT padding = Scale(style.textPadding);
-    RECT area = {rect.left + padding.left, rect.top + padding.top, rect.right - padding.right,
-                 rect.bottom - padding.bottom};
+    RECT area = Inset(rect, padding);
     if (style.showHtml) {
         int none = 0;
         CSkinRender::DrawFormattedText(dc, manager_, area, text.GetData(), colour, nullptr, nullptr, none, style.font,

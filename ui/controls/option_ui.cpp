@@ -128,7 +128,7 @@ void COptionUI::PaintText(HDC dc) {
     const DWORD colour = !IsEnabled()               ? disabledTextColour_
                          : selectedTextColour_ != 0 ? selectedTextColour_
                                                     : textColour_;
-    PaintButtonText(dc, colour, selectedFont_ != -1 ? selectedFont_ : font_);
+    DrawTextInPadding(dc, colour, selectedFont_ != -1 ? selectedFont_ : font_);
 }
 
 // ---- Check box ----

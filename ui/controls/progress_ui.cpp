@@ -51,19 +51,6 @@ void CProgressUI::Normalise() {
     value_ = std::max(std::min(value_, maximum_), minimum_);
 }
 
-CStringUI CProgressUI::DestModifier(const RECT& rect, bool crop) const {
-    const int percent = std::max(Scale(100), 1);
-    const int l = MulDiv(rect.left, 100, percent), t = MulDiv(rect.top, 100, percent);
-    const int r = MulDiv(rect.right, 100, percent), b = MulDiv(rect.bottom, 100, percent);
-    CStringUI modifier;
-    if (crop) {
-        modifier.Format(L"dest='%d,%d,%d,%d' source='%d,%d,%d,%d'", l, t, r, b, l, t, r, b);
-    } else {
-        modifier.Format(L"dest='%d,%d,%d,%d'", l, t, r, b);
-    }
-    return modifier;
-}
-
 void CProgressUI::PaintForegroundColor(HDC dc) {
     Normalise();
     if (foreColor_ == 0) return;

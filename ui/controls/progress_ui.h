@@ -35,9 +35,6 @@ public:
 protected:
     // A range of zero or less becomes 1; the value is brought into the range.
     void Normalise();
-    // `rect`, relative to the item, in markup units as a "dest='…'" modifier (with the same
-    // numbers as "source='…'" too when `crop`).
-    CStringUI DestModifier(const RECT& rect, bool crop) const;
 
     bool showPercent_ = false;
     bool horizontal_ = true;

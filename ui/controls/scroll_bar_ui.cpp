@@ -28,8 +28,6 @@ namespace {
 
 constexpr DWORD kOutlineColour = 0xFF85E4FF;
 
-bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
-
 // "button1hotimage" and the like: the part's word, then the look's.
 bool ParseImageName(const wchar_t* name, BarPart& part, BarLook& look) {
     static const wchar_t* const kParts[] = {L"bk", L"button1", L"button2", L"thumb", L"rail"};
@@ -335,15 +333,6 @@ void CScrollBarUI::SetAttribute(const wchar_t* name, const wchar_t* value) {
 
 // ---- Painting ----
 
-CStringUI CScrollBarUI::DestModifier(const RECT& rect) const {
-    const int percent = std::max(Scale(100), 1);
-    CStringUI modifier;
-    modifier.Format(L"dest='%d,%d,%d,%d'", MulDiv(rect.left - item_.left, 100, percent),
-                    MulDiv(rect.top - item_.top, 100, percent), MulDiv(rect.right - item_.left, 100, percent),
-                    MulDiv(rect.bottom - item_.top, 100, percent));
-    return modifier;
-}
-
 // The image of the first state that applies (disabled, pushed, hot), else the normal one; over
 // `rect` when given, else over the whole bar.
 bool CScrollBarUI::PaintPart(HDC dc, BarPart part, UINT state, const RECT* rect) {
@@ -352,7 +341,9 @@ bool CScrollBarUI::PaintPart(HDC dc, BarPart part, UINT state, const RECT* rect)
                          : (state & StatePushed) != 0 ? LookPushed
                          : (state & StateHot) != 0    ? LookHot
                                                       : LookNormal;
-    const CStringUI modifier = rect != nullptr ? DestModifier(*rect) : CStringUI();
+    RECT relative = rect != nullptr ? *rect : RECT{};
+    OffsetRect(&relative, -item_.left, -item_.top);
+    const CStringUI modifier = rect != nullptr ? DestModifier(relative) : CStringUI();
     const wchar_t* extra = rect != nullptr ? modifier.GetData() : nullptr;
     const CStringUI& image = images_[part][look];
     if (look != LookNormal && !image.IsEmpty() && DrawImageString(dc, image.GetData(), extra)) return true;

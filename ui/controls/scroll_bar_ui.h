@@ -75,7 +75,6 @@ private:
     // Where the pointer is along the bar's axis, before (−1) or after (1) the thumb, or on it (0).
     int SideOfThumb(POINT point) const;
     bool PaintPart(HDC dc, BarPart part, UINT state, const RECT* rect);
-    CStringUI DestModifier(const RECT& rect) const;
     int Along(POINT point) const { return horizontal_ ? point.x : point.y; }
 
     bool horizontal_ = false;

@@ -127,7 +127,7 @@ void CSliderUI::PaintForegroundImage(HDC dc) {
     CProgressUI::PaintForegroundImage(dc);
     RECT thumb = GetThumbRect();
     OffsetRect(&thumb, -item_.left, -item_.top);
-    const CStringUI modifier = DestModifier(thumb, false);
+    const CStringUI modifier = DestModifier(thumb);
     const CStringUI* image = (state_ & StateCaptured) != 0 ? &thumbPushedImage_
                              : (state_ & StateHot) != 0    ? &thumbHotImage_
                                                            : nullptr;

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/paint_manager_ui.h"
+#include "ui/core/rect_math.h"
 
 namespace Tovik {
 CTextUI::CTextUI() {
@@ -74,8 +75,7 @@ void CTextUI::PaintText(HDC dc) {
     TakeDefaultColours();
     linkCount_ = 0;
     if (GetText().IsEmpty()) return;
-    RECT rect = {item_.left + textPadding_.left, item_.top + textPadding_.top, item_.right - textPadding_.right,
-                 item_.bottom - textPadding_.bottom};
+    RECT rect = Inset(item_, textPadding_);
     int count = kMaxLinks;
     DrawLabelText(dc, rect, IsEnabled() ? textColour_ : disabledTextColour_, font_, textStyle_, links_, linkTexts_,
                   &count);

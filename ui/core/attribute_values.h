@@ -11,6 +11,8 @@
 namespace Tovik {
 
 bool ParseBool(const wchar_t* value);
+// Style bits as the align-like attributes change them: `clear` goes, then `set` comes.
+inline void AdjustBits(unsigned& bits, unsigned set, unsigned clear) { bits = (bits & ~clear) | set; }
 int ParseInt(const wchar_t* value);
 RECT ParseRect(const wchar_t* value);
 SIZE ParseSize(const wchar_t* value);

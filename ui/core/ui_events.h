@@ -41,6 +41,9 @@ enum EventType {
     EventTimer = 27,
 };
 
+// Mouse events, which a control that does not take the mouse hands on.
+inline bool IsMouseEvent(int type) { return type >= EventMouseMove && type <= EventScrollWheel; }
+
 struct TInputEventUI {
     int type = 0;
     CControlUI* sender = nullptr;
